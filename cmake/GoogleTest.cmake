@@ -1,0 +1,17 @@
+# GoogleTest from Debian's sources, so the same test code builds natively and
+# for Windows. Elsewhere an installed GTest package serves; without either the
+# tests are skipped.
+set(REACALC_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
+set(REACALC_HAVE_GTEST OFF)
+if(EXISTS "${REACALC_GTEST_SOURCE_DIR}/CMakeLists.txt")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory("${REACALC_GTEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
+  set(REACALC_HAVE_GTEST ON)
+else()
+  find_package(GTest QUIET)
+  if(GTest_FOUND)
+    set(REACALC_HAVE_GTEST ON)
+  endif()
+endif()

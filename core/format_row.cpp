@@ -1,0 +1,29 @@
+#include "format_row.h"
+
+#include <charconv>
+
+namespace {
+
+// Copies the ASCII text that to_chars wrote from `first` into a wide buffer;
+// a text that did not fit leaves the cell empty rather than cut.
+template <std::size_t N>
+void Widen(const char* first, std::to_chars_result written, wchar_t (&out)[N]) {
+  std::size_t n = 0;
+  if (written.ec == std::errc{}) {
+    for (; first != written.ptr && n + 1 < N; ++first) out[n++] = static_cast<wchar_t>(*first);
+  }
+  out[n] = L'\0';
+}
+
+}  // namespace
+
+void FormatBreakpointRow(const BreakpointRow& row, wchar_t (&reaText)[32],
+                         wchar_t (&bpsText)[64]) noexcept {
+  // to_chars gives the "%d" digits and, for a double, its exact decimal value
+  // rounded half-to-even: the same text with every C runtime, whatever the
+  // locale (some runtimes' printf round ties away from zero).
+  char ascii[64];
+  Widen(ascii, std::to_chars(ascii, ascii + sizeof ascii, row.reaPercent), reaText);
+  Widen(ascii, std::to_chars(ascii, ascii + sizeof ascii, row.bps, std::chars_format::fixed, 3),
+        bpsText);
+}

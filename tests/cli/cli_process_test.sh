@@ -1,0 +1,40 @@
+#!/bin/sh
+# The real reacalc-cli process: exit codes and which stream gets what.
+# Usage: cli_process_test.sh PATH-TO-reacalc-cli
+cli=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+passes=0
+
+# expect CODE STDOUT-FIRST-LINE STDERR-FIRST-LINE ARGS...
+expect() {
+  code=$1 out=$2 err=$3
+  shift 3
+  "$cli" "$@" >"$tmp/out" 2>"$tmp/err"
+  got=$?
+  got_out=$(head -n 1 "$tmp/out")
+  got_err=$(head -n 1 "$tmp/err")
+  if [ "$got" = "$code" ] && [ "$got_out" = "$out" ] && [ "$got_err" = "$err" ]; then
+    passes=$((passes + 1))
+  else
+    failures=$((failures + 1))
+    echo "FAIL: $* -> exit $got, stdout '$got_out', stderr '$got_err'"
+  fi
+}
+
+tab=$(printf '\t')
+cr=$(printf "\r")
+expect 0 "REA${tab}BPS" "" 0.45 3 60 81
+expect 0 "REA,BPS${cr}" "" --csv 0.45 3 60 81
+expect 0 "usage: reacalc-cli [--help] [--csv] [--] BASEREA FIRINGMODE FPS REA" "" --help
+expect 1 "" "Enter valid baseRea > 0" -1 3 60 81
+expect 1 "" "Enter valid FPS > 0" 0.45 3 "$(printf '6\377')" 81  # invalid UTF-8
+expect 0 "REA${tab}BPS" "" 0.45 3 "$(printf '\357\274\226\357\274\220')" 81  # fullwidth 60
+expect 2 "" "usage: reacalc-cli [--help] [--csv] [--] BASEREA FIRINGMODE FPS REA" 0.45 3 60
+
+"$cli" 0.45 3 60 81 | tail -n 1 | grep -qx "78${tab}30.000" && passes=$((passes + 1)) ||
+  { failures=$((failures + 1)); echo "FAIL: last row of the default table"; }
+
+echo "$passes passed, $failures failed"
+[ "$failures" = 0 ]
