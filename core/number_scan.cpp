@@ -87,7 +87,13 @@ bool ScanMantissa(const wchar_t*& p, int base, int placeExponent, ScannedReal& o
 }  // namespace
 
 bool ScanReal(const wchar_t* text, ScannedReal& out) noexcept {
-  out = ScannedReal{};
+  // The fields only: zeroing the whole digit buffer each call cost more than
+  // the scan itself. The buffer is valid up to digitCount and its terminator.
+  out.form = ScannedReal::Form::kDecimal;
+  out.negative = false;
+  out.digits[0] = '\0';
+  out.digitCount = 0;
+  out.exponent = 0;
   const wchar_t* p = SkipWhiteSpace(text);
   out.negative = ScanSign(p);
 

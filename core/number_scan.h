@@ -20,7 +20,7 @@ struct ScannedReal {
   // leading zeros dropped, NUL-terminated; empty for a zero value. The value
   // is digits x 10^exponent (decimal) or digits x 2^exponent (hex), digits
   // read as an integer in base 10 or 16.
-  char digits[kMaxSignificantDigits + 2] = {};
+  char digits[kMaxSignificantDigits + 2];  // left unset until ScanReal fills it
   std::size_t digitCount = 0;
   int64_t exponent = 0;
 };
