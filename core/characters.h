@@ -13,7 +13,7 @@ namespace characters_detail {
 // wchar_t is 16 bits on Windows and 32 on Linux; compare as code points.
 constexpr uint32_t CodePoint(wchar_t c) { return static_cast<uint32_t>(c); }
 
-// Ascending: the first run that does not match below a character ends the search.
+// Ascending, so the search can stop at the first run that starts above the character.
 inline constexpr uint32_t kDigitZeros[] = {0x0030, 0x0660, 0x06F0, 0x0966, 0x09E6, 0x0A66,
                                            0x0AE6, 0x0B66, 0x0C66, 0x0CE6, 0x0D66, 0x0E50,
                                            0x0ED0, 0x0F20, 0x1040, 0x17E0, 0x1810, 0xFF10};
@@ -40,7 +40,8 @@ inline constexpr uint32_t kDigitZeros[] = {0x0030, 0x0660, 0x06F0, 0x0966, 0x09E
   if (u - 0x30 <= 9) return static_cast<int>(u - 0x30);
   if (u < 0x0660) return -1;
   for (uint32_t zero : characters_detail::kDigitZeros) {
-    if (u >= zero && u <= zero + 9) return static_cast<int>(u - zero);
+    if (u < zero) break;
+    if (u <= zero + 9) return static_cast<int>(u - zero);
   }
   return -1;
 }
