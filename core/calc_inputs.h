@@ -34,14 +34,16 @@ struct CalcInputs {
 };
 
 // The failure of a field: one of the four fixed messages below, unchanged.
+// Arrays rather than pointers to literals, so each message has one address
+// in the whole program.
 struct InputValidationError {
   const wchar_t* message;
 };
 
-inline constexpr const wchar_t* kBaseReaMessage = L"Enter valid baseRea > 0";
-inline constexpr const wchar_t* kFiringModeMessage = L"Enter valid firingMode > 0";
-inline constexpr const wchar_t* kFpsMessage = L"Enter valid FPS > 0";
-inline constexpr const wchar_t* kReaLimitMessage = L"Enter valid REA % > 0";
+inline constexpr wchar_t kBaseReaMessage[] = L"Enter valid baseRea > 0";
+inline constexpr wchar_t kFiringModeMessage[] = L"Enter valid firingMode > 0";
+inline constexpr wchar_t kFpsMessage[] = L"Enter valid FPS > 0";
+inline constexpr wchar_t kReaLimitMessage[] = L"Enter valid REA % > 0";
 
 template <class T>
 using FieldResult = std::variant<T, InputValidationError>;
