@@ -11,10 +11,16 @@ install_deps() {
   [ "$(id -u)" -eq 0 ] || sudo=sudo
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
     "${missing[@]}" >/dev/null
 }
 
-# What every build needs: native and cross compilers, GoogleTest, Wine, Xvfb.
+# What every build needs: native and cross compilers, GoogleTest, Wine, Xvfb,
+# and python3, which draws the icon at build time.
 base_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb)
+  wine wine64 xvfb python3)
+
+# Hardening: clang with libFuzzer and the sanitizer run-times (scripts/fuzz
+# and the corpus replays), wrestool for the checks of the Windows program.
+fuzz_packages=(clang libclang-rt-14-dev)
+exe_check_packages=(icoutils)
