@@ -13,10 +13,9 @@
 #include <vector>
 
 #include "breakpoint_table.h"
-#include "error_box_closer.h"
 #include "format_row.h"
 #include "handles.h"
-#include "main_window.h"
+#include "ui_test_support.h"
 
 namespace {
 
@@ -96,11 +95,6 @@ void Print(const char* when, const Usage& u) {
       when, u.userObjects, u.gdiObjects, u.privateBytes / 1024, u.windows, u.heapBytes / 1024);
 }
 
-void SetFields(const Fields& f) {
-  const HWND edits[] = {hBaseReaEdit, hFiringModeEdit, hFpsEdit, hReaEdit};
-  for (int k = 0; k < 4; ++k) SetWindowTextW(edits[k], f.text[k]);
-}
-
 // Lets the window repaint between clicks, as it would for a user.
 void Pump() {
   MSG msg;
@@ -121,8 +115,8 @@ bool Click(HWND hwnd, int i) {
   const DWORD start = GetTickCount();
   const Fields& f =
       valid ? kValid[(i / 2) % std::size(kValid)] : kInvalid[(i / 2) % std::size(kInvalid)];
-  SetFields(f);
-  const int boxes = ClickClosingErrorBoxes(hwnd);
+  SetFields(f.text[0], f.text[1], f.text[2], f.text[3]);
+  const auto boxes = static_cast<int>(ClickCalculate(hwnd).size());
   Pump();
   (valid ? validMs : invalidMs) += GetTickCount() - start;
   if (boxes == (valid ? 0 : 1)) return true;
@@ -130,33 +124,13 @@ bool Click(HWND hwnd, int i) {
   return false;
 }
 
-std::vector<std::wstring> ShownRows() {
-  std::vector<std::wstring> rows;
-  const auto count = static_cast<int>(SendMessageW(hResultList, LVM_GETITEMCOUNT, 0, 0));
-  for (int k = 0; k < count; ++k) {
-    std::wstring row;
-    for (int sub = 0; sub < 2; ++sub) {
-      wchar_t text[64] = {};
-      LVITEMW item = {};
-      item.iSubItem = sub;
-      item.pszText = text;
-      item.cchTextMax = 64;
-      SendMessageW(hResultList, LVM_GETITEMTEXTW, k, reinterpret_cast<LPARAM>(&item));
-      row += text;
-      row += L'|';
-    }
-    rows.push_back(row);
-  }
-  return rows;
-}
-
-std::vector<std::wstring> ExpectedRows(const CalcInputs& inputs) {
-  std::vector<std::wstring> rows;
+Rows ExpectedRows(const CalcInputs& inputs) {
+  Rows rows;
   for (const BreakpointRow& r : ComputeBreakpointTable(inputs)) {
     wchar_t rea[32];
     wchar_t bps[64];
     FormatBreakpointRow(r, rea, bps);
-    rows.push_back(std::wstring(rea) + L'|' + bps + L'|');
+    rows.emplace_back(rea, bps);
   }
   return rows;
 }
@@ -172,15 +146,11 @@ bool WithinBounds(const Usage& before, const Usage& after) {
 }  // namespace
 
 int main() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterMainWindowClass(instance);
-  const HWND hwnd = CreateMainWindow(instance);
+  const HWND hwnd = OpenMainWindow();
   if (hwnd == nullptr) {
     std::printf("FAIL: no main window\n");
     return 1;
   }
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  UpdateWindow(hwnd);
 
   bool ok = true;
   for (int i = 0; i < kWarmUpClicks; ++i) ok &= Click(hwnd, i);
@@ -193,7 +163,7 @@ int main() {
   // The last click was invalid: the table still shows the click before it.
   const int lastValid = kClicks - 2;
   const CalcInputs& shown = kValid[(lastValid / 2) % std::size(kValid)].inputs;
-  const bool rowsRight = ShownRows() == ExpectedRows(shown);
+  const bool rowsRight = TableRows() == ExpectedRows(shown);
   const bool bounded = WithinBounds(before, after);
 
   std::printf("%d clicks, %d with an error box\n", kClicks, kClicks / 2);
@@ -204,6 +174,6 @@ int main() {
   std::printf("rows at the end: %s\n", rowsRight ? "right" : "WRONG");
   std::printf("growth within %ld objects and %lld KiB: %s\n", kObjectSlack, kMemorySlack / 1024,
               bounded ? "yes" : "NO");
-  DestroyWindow(hwnd);
+  CloseMainWindow(hwnd);
   return ok && rowsRight && bounded ? 0 : 1;
 }
