@@ -1,0 +1,77 @@
+// The page: the four fields go to the core exactly as typed, and its answer
+// fills the table and the chart, or names the first bad field.
+import createReacalc from './reacalc.js';
+
+const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea'];
+const MAX_UNITS = 63; // like the window's fields: longer texts are cut
+
+const form = document.getElementById('inputs');
+const inputs = FIELDS.map((name) => document.getElementById(name));
+const message = document.getElementById('message');
+const tbody = document.querySelector('tbody');
+const chart = document.getElementById('chart');
+
+const core = await createReacalc();
+
+// Writes each text's UTF-16 code units into the core's field buffers, one per
+// wchar_t, and returns the core's answer (bindings.cpp).
+function calculateInCore(texts) {
+  const lengths = texts.map((text, i) => {
+    const buffer = core._reacalc_field(i) / 4;
+    for (let k = 0; k < text.length; k++) core.HEAPU32[buffer + k] = text.charCodeAt(k);
+    return text.length;
+  });
+  const start = core._reacalc_calculate(...lengths);
+  const end = core.HEAPU8.indexOf(0, start);
+  return new TextDecoder().decode(core.HEAPU8.subarray(start, end));
+}
+
+function showRows(lines) {
+  tbody.replaceChildren(...lines.map((line) => {
+    const tr = document.createElement('tr');
+    for (const text of line.split('\t')) {
+      const td = document.createElement('td');
+      td.textContent = text;
+      tr.append(td);
+    }
+    return tr;
+  }));
+}
+
+function showChart(svgText) {
+  // The chart holds only numbers the core formatted; parsed as SVG, never as HTML.
+  const svg = new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement;
+  chart.replaceChildren(document.importNode(svg, true));
+}
+
+function calculate() {
+  const texts = inputs.map((input) => input.value.slice(0, MAX_UNITS));
+  const answer = calculateInCore(texts);
+  if (answer.startsWith('!')) {
+    // The old rows and chart stay, as in the window.
+    message.textContent = answer.slice(1);
+    return;
+  }
+  message.textContent = '';
+  const split = answer.indexOf('\n\n');
+  showRows(answer.slice(0, split).split('\n'));
+  showChart(answer.slice(split + 2));
+  const query = new URLSearchParams(FIELDS.map((name, i) => [name, texts[i]]));
+  history.replaceState(null, '', `?${query}`);
+}
+
+form.addEventListener('submit', (event) => {
+  event.preventDefault();
+  calculate();
+});
+
+// A share link fills the fields it names and calculates at once.
+const shared = new URLSearchParams(location.search);
+if (FIELDS.some((name) => shared.has(name))) {
+  FIELDS.forEach((name, i) => {
+    if (shared.has(name)) inputs[i].value = shared.get(name).slice(0, MAX_UNITS);
+  });
+  calculate();
+}
+form.querySelector('button').disabled = false;
+document.documentElement.dataset.ready = 'true';
