@@ -16,8 +16,9 @@ namespace {
 
 int Finish(const CliResult& result) {
 #ifdef _WIN32
-  // CSV carries its own CRLF; text mode would double the CR.
-  if (result.csv) _setmode(_fileno(stdout), _O_BINARY);
+  // CSV carries its own CRLF, and the chart is the same bytes on every
+  // platform: text mode would add CRs.
+  if (result.binary) _setmode(_fileno(stdout), _O_BINARY);
 #endif
   std::fwrite(result.out.data(), 1, result.out.size(), stdout);
   std::fwrite(result.err.data(), 1, result.err.size(), stderr);

@@ -2,11 +2,12 @@
 
 #include "calc_inputs.h"
 #include "format_row.h"
+#include "svg_chart.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: reacalc-cli [--help] [--csv] [--] BASEREA FIRINGMODE FPS REA\n"
+    "usage: reacalc-cli [--help] [--version] [--csv | --svg] [--] BASEREA FIRINGMODE FPS REA\n"
     "\n"
     "Lists the framebreaks: the REA reduction percentages at which the rate of\n"
     "fire, quantised to whole frames, changes, with the shots per second there.\n"
@@ -18,12 +19,16 @@ constexpr const char* kUsage =
     "              at most 100 are scanned                  (81)\n"
     "\n"
     "Options, only before the four values:\n"
-    "  --csv   the table as CSV (header REA,BPS) for spreadsheets\n"
-    "  --help  this text\n"
-    "  --      ends the options: what follows is a value even if it starts with '-'\n"
+    "  --csv      the table as CSV (header REA,BPS) for spreadsheets\n"
+    "  --svg      the table as an SVG step chart, for a browser or a page\n"
+    "  --help     this text\n"
+    "  --version  the program's name and version\n"
+    "  --         ends the options: what follows is a value even if it starts with '-'\n"
     "\n"
     "Prints a header line REA<TAB>BPS and one line per row. Exit status: 0 on\n"
     "success, 1 when a value is invalid (its message on stderr), 2 on wrong usage.\n";
+
+enum class Output { kTable, kCsv, kSvg };
 
 // Messages and cell texts are ASCII.
 std::string Narrow(const wchar_t* text) {
@@ -49,20 +54,29 @@ std::string FormatTable(const CalcInputs& inputs, bool csv) {
 
 CliResult RunCli(std::span<const std::wstring> args) {
   CliResult result;
+  Output output = Output::kTable;
+  bool conflicting = false;
   size_t first = 0;
   for (; first < args.size(); ++first) {
-    if (args[first] == L"--help") {
-      result.out = kUsage;
+    const std::wstring& arg = args[first];
+    if (arg == L"--help" || arg == L"--version") {
+      result.out = arg == L"--help" ? kUsage : "reacalc-cli " REACALC_VERSION "\n";
       return result;
     }
-    if (args[first] == L"--csv") {
-      result.csv = true;
+    Output chosen;
+    if (arg == L"--csv") {
+      chosen = Output::kCsv;
+    } else if (arg == L"--svg") {
+      chosen = Output::kSvg;
     } else {
-      if (args[first] == L"--") ++first;
+      if (arg == L"--") ++first;
       break;
     }
+    // A table and a chart at once is a mistake, not a choice of the last.
+    conflicting = conflicting || (output != Output::kTable && output != chosen);
+    output = chosen;
   }
-  if (args.size() - first != 4) {
+  if (conflicting || args.size() - first != 4) {
     result.exitCode = 2;
     result.err = kUsage;
     return result;
@@ -75,6 +89,12 @@ CliResult RunCli(std::span<const std::wstring> args) {
     result.err = Narrow(error->message) + "\n";
     return result;
   }
-  result.out = FormatTable(std::get<CalcInputs>(parsed), result.csv);
+  const auto& inputs = std::get<CalcInputs>(parsed);
+  if (output == Output::kSvg) {
+    result.out = RenderChartSvg(inputs, ComputeBreakpointTable(inputs));
+  } else {
+    result.out = FormatTable(inputs, output == Output::kCsv);
+  }
+  result.binary = output != Output::kTable;
   return result;
 }

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "float_chars.h"
+
 namespace {
 
 // Copies the ASCII text that to_chars wrote from `first` into a wide buffer;
@@ -19,11 +21,10 @@ void Widen(const char* first, std::to_chars_result written, wchar_t (&out)[N]) {
 
 void FormatBreakpointRow(const BreakpointRow& row, wchar_t (&reaText)[32],
                          wchar_t (&bpsText)[64]) noexcept {
-  // to_chars gives the "%d" digits and, for a double, its exact decimal value
-  // rounded half-to-even: the same text with every C runtime, whatever the
-  // locale (some runtimes' printf round ties away from zero).
+  // to_chars gives the "%d" digits and ToChars the double's exact decimal
+  // value rounded half-to-even: the same text with every toolchain, whatever
+  // the locale (some runtimes' printf round ties away from zero).
   char ascii[64];
   Widen(ascii, std::to_chars(ascii, ascii + sizeof ascii, row.reaPercent), reaText);
-  Widen(ascii, std::to_chars(ascii, ascii + sizeof ascii, row.bps, std::chars_format::fixed, 3),
-        bpsText);
+  Widen(ascii, ToChars(ascii, ascii + sizeof ascii, row.bps, std::chars_format::fixed, 3), bpsText);
 }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "float_chars.h"
+
 namespace {
 
 // Room for the digits, an exponent marker, a sign and up to 19 exponent digits.
@@ -22,9 +24,9 @@ double Magnitude(const ScannedReal& s) {
   end = std::to_chars(end, buffer + sizeof buffer, s.exponent).ptr;
 
   double value = 0.0;
-  // from_chars is locale-free and correctly rounded on both toolchains.
-  const auto [stop, ec] = std::from_chars(
-      buffer, end, value, hex ? std::chars_format::hex : std::chars_format::general);
+  // Locale-free and correctly rounded on every toolchain.
+  const auto [stop, ec] =
+      FromChars(buffer, end, value, hex ? std::chars_format::hex : std::chars_format::general);
   if (ec != std::errc::result_out_of_range) return value;
 
   // Out of range leaves value untouched; tell overflow from underflow by the

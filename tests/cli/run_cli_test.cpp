@@ -61,7 +61,10 @@ TEST(RunCli, UsageGoesToStdoutOnHelpAndToStderrOnWrongCount) {
       {L"0.45", L"3", L"60", L"81", L"5"},
       {L"--csv"},
       {L"--"},
-      {L"--", L"--csv", L"0.45", L"3", L"60", L"81"}};
+      {L"--", L"--csv", L"0.45", L"3", L"60", L"81"},
+      {L"--csv", L"--svg", L"0.45", L"3", L"60", L"81"},
+      {L"--svg", L"--csv", L"0.45", L"3", L"60", L"81"},
+      {L"--svg", L"--csv", L"--svg", L"0.45", L"3", L"60", L"81"}};
   for (const auto& args : wrongCounts) {
     const auto r = RunCli(args);
     EXPECT_EQ(r.exitCode, 2);
@@ -75,6 +78,28 @@ TEST(RunCli, UsageGoesToStdoutOnHelpAndToStderrOnWrongCount) {
     EXPECT_EQ(r.out.rfind("usage: reacalc-cli", 0), 0u);
     EXPECT_EQ(r.err, "");
   }
+}
+
+TEST(RunCli, ChartAndVersion) {
+  const auto svg = RunArgs({L"--svg", L"--", L"0.45", L"3", L"60", L"81"});
+  EXPECT_EQ(svg.exitCode, 0);
+  EXPECT_TRUE(svg.binary);  // the same bytes on every platform
+  EXPECT_EQ(svg.out.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
+  EXPECT_NE(svg.out.find("data-rea=\"78\" data-bps=\"30.000\""), std::string::npos);
+  EXPECT_EQ(svg.err, "");
+  EXPECT_EQ(RunArgs({L"--svg", L"--svg", L"0.45", L"3", L"60", L"81"}).out, svg.out);
+
+  // A bad field is reported as in table mode, and no chart is written.
+  const auto bad = RunArgs({L"--svg", L"0.45", L"3", L"6O", L"81"});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, "Enter valid FPS > 0\n");
+
+  const auto version = RunArgs({L"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "reacalc-cli " REACALC_VERSION "\n");
+  EXPECT_EQ(version.err, "");
+  EXPECT_NE(RunArgs({L"--help"}).out.find("--svg"), std::string::npos);
 }
 
 TEST(RunCli, TableForWideAndLimitedInputs) {

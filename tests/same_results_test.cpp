@@ -1,5 +1,6 @@
 // The same results from every toolchain: a digest of the field rules, the
-// tables and the cell texts over a fixed pseudo-random set of inputs. The
+// tables, the cell texts and the charts over a fixed pseudo-random set of
+// inputs. The
 // native build checks the same conversions against glibc (real_rounding_test),
 // so a Windows build that reproduces the digest agrees with glibc too.
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 #include "calc_inputs.h"
 #include "format_row.h"
+#include "svg_chart.h"
 
 namespace {
 
@@ -49,9 +51,10 @@ struct Draw {
 
 // A text mixing number syntax with other digit sets and white space.
 std::wstring RandomFieldText(Draw& draw) {
-  static const wchar_t kPieces[] = L"0123456789..eE+-xXpPaAfFinINtTyY \t\u00A0\u3000"
-                                   L"\u0660\u0665\u06F9\u0967\u09E8\u0E51\u17E9\u1813\uFF10\uFF19"
-                                   L"\u0BE6\u2007\u200B";
+  static const wchar_t kPieces[] =
+      L"0123456789..eE+-xXpPaAfFinINtTyY \t\u00A0\u3000"
+      L"\u0660\u0665\u06F9\u0967\u09E8\u0E51\u17E9\u1813\uFF10\uFF19"
+      L"\u0BE6\u2007\u200B";
   std::wstring text;
   if (draw.Below(2) == 0) {
     char ascii[32];
@@ -93,6 +96,24 @@ TEST(SameResults, FieldRulesTablesAndCellTexts) {
     }
   }
   EXPECT_EQ(digest.value, 16475970717521787498u);
+}
+
+// The same inputs drawn as charts: every coordinate, tick and heading.
+TEST(SameResults, Charts) {
+  Draw draw{};
+  draw.rng.seed(9122026);
+  Digest digest;
+  for (int n = 0; n < 2000; ++n) {
+    const double baseRea = n % 4 == 0 ? FromBits(draw.rng() % 0x7FF0000000000000 + 1)
+                                      : static_cast<double>(draw.Below(100000) + 1) / 1000.0;
+    const auto anyInt = [&] {
+      return static_cast<int32_t>(draw.Below(3) ? draw.Below(240) + 1 : draw.Below(INT32_MAX) + 1);
+    };
+    const CalcInputs in{baseRea, anyInt(), anyInt(), anyInt()};
+    const std::string svg = RenderChartSvg(in, ComputeBreakpointTable(in));
+    digest.Add(svg.data(), svg.size());
+  }
+  EXPECT_EQ(digest.value, 12759710679395094505u);
 }
 
 }  // namespace
