@@ -84,7 +84,9 @@ function checkSteps(points, box, problems) {
     const next = points[i + 1];
     if (next && !(next.x > p.x)) problems.push(`row ${i + 1} x ${next.x} not right of ${p.x}`);
     if (next && next.x !== p.x2) problems.push(`row ${i} ends at ${p.x2}, row ${i + 1} starts at ${next.x}`);
-    if (!next && !(p.x2 > p.x)) problems.push(`last step ends at ${p.x2}, left of ${p.x}`);
+    // The last step runs to the end of the scanned range, which a row at the
+    // last scanned percentage already stands on.
+    if (!next && !(p.x2 >= p.x)) problems.push(`last step ends at ${p.x2}, left of ${p.x}`);
     if (i > 0 && p.yFrom !== points[i - 1].y) problems.push(`row ${i} rises from ${p.yFrom}, row ${i - 1} is at ${points[i - 1].y}`);
     if (box && [p.x, p.x2].some((v) => v < 0 || v > box.width)) problems.push(`row ${i} x outside the viewBox`);
     if (box && (p.y < 0 || p.y > box.height)) problems.push(`row ${i} y outside the viewBox`);
