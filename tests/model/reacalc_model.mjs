@@ -57,7 +57,6 @@ function cursor(text) {
   while (i < s.length && isWhiteSpace(s.charCodeAt(i))) i++;
   return {
     peek: (k = 0) => (i + k < s.length ? s.charCodeAt(i + k) : -1),
-    next: () => s.charCodeAt(i++),
     skip: (n) => { i += n; },
     atEnd: () => i === s.length,
     // An ASCII word in any letter case ("inf", "INFINITY"); setting bit 5
