@@ -24,3 +24,5 @@ base_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-min
 # and the corpus replays), wrestool for the checks of the Windows program.
 fuzz_packages=(clang libclang-rt-14-dev)
 exe_check_packages=(icoutils)
+# Node runs the black-box check of reacalc-cli against the JavaScript model.
+node_packages=(nodejs)
