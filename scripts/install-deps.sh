@@ -26,3 +26,14 @@ fuzz_packages=(clang libclang-rt-14-dev)
 exe_check_packages=(icoutils)
 # Node runs the black-box check of reacalc-cli against the JavaScript model.
 node_packages=(nodejs)
+
+# The web page: Emscripten builds it, Node runs its tests and serves it,
+# Chromium (driven by Playwright from npm) is the browser of its tests.
+web_packages=(emscripten nodejs npm chromium)
+
+# The npm packages of package.json at the versions package-lock.json fixes,
+# once; never a browser of their own (Debian's chromium serves).
+install_npm_packages() {
+  [ -d node_modules/@playwright/test ] && return 0
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+}
