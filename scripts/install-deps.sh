@@ -27,9 +27,10 @@ exe_check_packages=(icoutils)
 # Node runs the black-box check of reacalc-cli against the JavaScript model.
 node_packages=(nodejs)
 
-# The web page: Emscripten builds it, Node runs its tests and serves it,
+# The web page: Emscripten builds it, Node (with its own npm) runs its tests
+# and serves it,
 # Chromium (driven by Playwright from npm) is the browser of its tests.
-web_packages=(emscripten nodejs npm chromium)
+web_packages=(emscripten nodejs chromium)
 
 # The npm packages of package.json at the versions package-lock.json fixes,
 # once; never a browser of their own (Debian's chromium serves).
