@@ -25,3 +25,7 @@ base_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-min
 # and the corpus replays), wrestool for the checks of the Windows program.
 fuzz_packages=(clang libclang-rt-14-dev)
 exe_check_packages=(icoutils)
+
+# scripts/release: the Windows cross build, git for the commit's date,
+# python3 to write the zip.
+release_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 git python3)
