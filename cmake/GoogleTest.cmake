@@ -1,12 +1,13 @@
 # GoogleTest from Debian's sources, so the same test code builds natively and
-# for Windows. Elsewhere an installed GTest package serves; without either the
-# tests are skipped.
+# for Windows. Where they are absent (vcpkg, MSYS2) an installed GTest package
+# serves; without either the tests are skipped.
 set(REACALC_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
 set(REACALC_HAVE_GTEST OFF)
 if(EXISTS "${REACALC_GTEST_SOURCE_DIR}/CMakeLists.txt")
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  # With MSVC, the static run-time our programs use (cmake/WindowsBuild.cmake).
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   add_subdirectory("${REACALC_GTEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
   # Its own warnings are not ours to fix.
   if(NOT MSVC)
@@ -17,5 +18,7 @@ else()
   find_package(GTest QUIET)
   if(GTest_FOUND)
     set(REACALC_HAVE_GTEST ON)
+  else()
+    message(STATUS "GoogleTest not found: the tests are not built")
   endif()
 endif()

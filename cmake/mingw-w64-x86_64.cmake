@@ -12,10 +12,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Statically linked: under Wine (and on a bare Windows) the mingw runtime
-# DLLs are not there, and the program must run from a single file.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 # ctest runs the Windows test programs through Wine.
 find_program(WINE_EXECUTABLE NAMES wine wine64)
 if(WINE_EXECUTABLE)

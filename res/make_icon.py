@@ -3,8 +3,11 @@
 
 One 48x48 image with 32 bits per pixel (BGRA with straight alpha): a blue
 rounded square holding four white bars that rise in steps, the rate of fire
-jumping at each framebreak. Standard library only, so the build needs nothing
-beyond Python 3; the output is the same byte for byte on every run.
+jumping at each framebreak. Standard library only; the output is the same
+byte for byte on every run. Its output is committed as res/reacalc.ico, so
+building needs no Python: after a change here, redraw it with
+
+    python3 res/make_icon.py res/reacalc.ico
 
 Usage: make_icon.py OUTPUT.ico
 """

@@ -15,15 +15,21 @@ install_deps() {
     "${missing[@]}" >/dev/null
 }
 
-# What every build needs: native and cross compilers, GoogleTest, Wine, Xvfb,
-# and python3, which draws the icon at build time.
+# What every build needs: native and cross compilers, GoogleTest, Wine with
+# its fonts (Marlett draws the caption buttons), Xvfb, and python3 for the
+# scripts' checks.
 base_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb python3)
+  wine wine64 fonts-wine xvfb python3)
 
 # Hardening: clang with libFuzzer and the sanitizer run-times (scripts/fuzz
 # and the corpus replays), wrestool for the checks of the Windows program.
 fuzz_packages=(clang libclang-rt-14-dev)
 exe_check_packages=(icoutils)
+
+# scripts/release: the Windows cross build, git for the commit's date,
+# python3 to write the zip.
+release_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 git python3)
+
 # Node runs the black-box check of reacalc-cli against the JavaScript model.
 node_packages=(nodejs)
 

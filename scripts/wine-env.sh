@@ -9,7 +9,22 @@ export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine_prefix_ready() {
-  [ -f "$WINEPREFIX/.reacalc-ready" ] && return 0
+  [ -f "$WINEPREFIX/.reacalc-ready" ] || wine_prefix_create
+  wine_caption_font
+}
+
+# Wine draws the caption buttons' glyphs with the Marlett font. Debian's Wine
+# 8 looks for its own fonts (fonts-wine, /usr/share/wine/fonts) under
+# Z:\usr\share\wine\..\fonts, a path its file lookup rejects, so none is ever
+# loaded and the buttons show Marlett's letters "0 1 r" in another font. The
+# prefix's C:\windows\Fonts is read: Marlett goes there. Only Marlett, so
+# every other text keeps the font it has.
+wine_caption_font() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+}
+
+wine_prefix_create() {
   mkdir -p "$WINEPREFIX"
   echo "Creating the Wine prefix $WINEPREFIX (once)..."
   DISPLAY= wineboot -i >/dev/null 2>&1 || true
