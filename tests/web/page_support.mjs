@@ -57,7 +57,8 @@ export const shareLink = (texts) =>
 
 /**
  * Everything the page shows, read in one call: the table's rows (cell texts),
- * the alert, the chart's rows (data-rea, data-bps, title) and the fields' values.
+ * the alert, the chart's rows (data-rea, data-bps, title), the fields' values
+ * and the link's query.
  */
 export function readPage(page) {
   return page.locator('main').evaluate((main) => ({
@@ -66,6 +67,7 @@ export function readPage(page) {
     chart: [...main.querySelectorAll('#chart g.row')].map((g) =>
       [g.getAttribute('data-rea'), g.getAttribute('data-bps'), g.querySelector('title')?.textContent]),
     values: [...main.querySelectorAll('input')].map((input) => input.value),
+    search: location.search,
   }));
 }
 
