@@ -27,6 +27,7 @@ async function expectRows(page, rows) {
 test.describe('Calculate', () => {
   test('the defaults give the eight framebreaks; before Calculate the table is empty', async ({ page }) => {
     await openPage(page);
+    await expect(calculateButton(page)).toBeEnabled();
     for (const [i, field] of fields(page).entries()) await expect(field).toHaveValue(DEFAULTS[i]);
     await expect(page.getByRole('row')).toHaveCount(1); // the header only
     await expect(page.getByRole('columnheader')).toHaveText(['REA', 'BPS']);
