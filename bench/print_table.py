@@ -2,10 +2,12 @@
 """Prints the benchmark figures as one Markdown table: each figure beside its
 baseline, the ratio (reacalc / baseline, lower is better) and the target.
 
-Usage: print_table.py NATIVE_JSON WINDOW_TIMINGS_TXT
+Usage: print_table.py NATIVE_JSON WINDOW_TIMINGS_TXT [WEB_TIMINGS_TXT]
+       print_table.py --web WEB_TIMINGS_TXT
 NATIVE_JSON is Google Benchmark's JSON output with repetitions (the medians
 are used, CPU time: other work on a shared machine inflates wall time);
-WINDOW_TIMINGS_TXT is what window-timings.exe prints.
+WINDOW_TIMINGS_TXT is what window-timings.exe prints, WEB_TIMINGS_TXT what
+bench/web/web_timings.mjs prints (the same "name key=value ..." lines).
 """
 import json
 import sys
@@ -17,7 +19,7 @@ def native_medians(path):
     return {r["run_name"]: r for r in runs if r.get("aggregate_name") == "median"}
 
 
-def window_timings(path):
+def timings(path):
     figures = {}
     with open(path) as f:
         for line in f:
@@ -35,15 +37,66 @@ def ns(value):
     return f"{value:.0f} ns" if value >= 100 else f"{value:.1f} ns"
 
 
-def main():
-    bench = native_medians(sys.argv[1])
-    win = window_timings(sys.argv[2])
-    rows = []  # figure, reacalc, baseline name, baseline value, ratio, target, met
+def ms(v):
+    return f"{v:.1f} ms" if v >= 10 else f"{v:.2f} ms"
 
+
+def compare_to(rows):
     def compare(figure, mine, base_name, base, fmt, target=None, limit=None):
         ratio = mine / base
         met = "" if limit is None else ("met" if ratio <= limit else "MISSED")
         rows.append((figure, fmt(mine), base_name, fmt(base), f"{ratio:.2f}", target or "", met))
+    return compare
+
+
+def web_rows(path, rows):
+    """The page in headless Chromium beside the baseline page (bench/web)."""
+    web = timings(path)
+    me, base = web["reacalc"], web["baseline"]
+    compare = compare_to(rows)
+    compare("Web: load to ready", me["load_ms"], "baseline page", base["load_ms"], ms,
+            "≤ 1.50", 1.5)
+    compare("  fastest load", me["load_min_ms"], "baseline page", base["load_min_ms"], ms)
+    compare("Web: Calculate, click to 8 rows", me["calc_ms"], "baseline page", base["calc_ms"],
+            ms, "≤ 1.20", 1.2)
+    compare("Web: first Calculate after load", me["calc_first_ms"], "baseline page",
+            base["calc_first_ms"], ms)
+    site_kib = me["bytes"] / 1024
+    rows.append(("Web: site files in build/web", f"{site_kib:.1f} KiB", "baseline page",
+                 f"{base['bytes'] / 1024:.1f} KiB", "", "< 200 KB",
+                 "met" if me["bytes"] < 200_000 else "MISSED"))
+    return (f"Web: medians of {me['runs']:.0f} alternating fresh loads in headless Chromium, "
+            f"{me['clicks'] - 1:.0f} Calculates timed on each after the first.")
+
+
+def print_rows(rows, notes):
+    header = ("Figure", "reacalc", "Baseline", "Baseline value", "Ratio", "Target", "")
+    widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
+    right = {1, 3, 4}
+
+    def line(cells):
+        padded = (c.rjust(w) if i in right else c.ljust(w)
+                  for i, (c, w) in enumerate(zip(cells, widths)))
+        return "| " + " | ".join(padded) + " |"
+
+    print(line(header))
+    print("|" + "|".join(("-" * (w + 1) + ":") if i in right else "-" * (w + 2)
+                         for i, w in enumerate(widths)) + "|")
+    for r in rows:
+        print(line(r))
+    print()
+    print(" ".join(notes))
+
+
+def main():
+    if sys.argv[1] == "--web":
+        rows = []
+        print_rows(rows, ["Ratio = reacalc / baseline.", web_rows(sys.argv[2], rows)])
+        return
+    bench = native_medians(sys.argv[1])
+    win = timings(sys.argv[2])
+    rows = []  # figure, reacalc, baseline name, baseline value, ratio, target, met
+    compare = compare_to(rows)
 
     compare("ParseBaseRea, per text (16-text mix)", per_item_ns(bench["BM_ParseBaseRea"]),
             "wcstod", per_item_ns(bench["BM_Wcstod"]), ns, "≤ 1.00", 1.0)
@@ -68,7 +121,6 @@ def main():
             "C library fields + swprintf", bench["BM_CalculatePathCLib"]["cpu_time"], ns)
 
     me, bare = win["reacalc"], win["baseline"]
-    ms = lambda v: f"{v:.1f} ms" if v >= 10 else f"{v:.2f} ms"
     compare("Wine: start-up to visible window", me["startup_ms"], "bare window",
             bare["startup_ms"], ms, "≤ 1.20", 1.2)
     compare("  fastest run", me["startup_min_ms"], "bare window", bare["startup_min_ms"], ms)
@@ -83,23 +135,12 @@ def main():
     rows.append(("reacalc.exe size", kib(exe_kib), "bare window", kib(bare["exe_bytes"] / 1024),
                  "", "< 1 MiB", "met" if exe_kib < 1024 else "MISSED"))
 
-    header = ("Figure", "reacalc", "Baseline", "Baseline value", "Ratio", "Target", "")
-    widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
-    right = {1, 3, 4}
-
-    def line(cells):
-        padded = (c.rjust(w) if i in right else c.ljust(w)
-                  for i, (c, w) in enumerate(zip(cells, widths)))
-        return "| " + " | ".join(padded) + " |"
-
-    print(line(header))
-    print("|" + "|".join(("-" * (w + 1) + ":") if i in right else "-" * (w + 2)
-                         for i, w in enumerate(widths)) + "|")
-    for r in rows:
-        print(line(r))
-    print(f"\nRatio = reacalc / baseline. Native: median CPU time of "
-          f"{bench['BM_ParseBaseRea']['repetitions']} repetitions. Wine: medians of "
-          f"{me['runs']:.0f} alternating runs, {me['clicks']:.0f} clicks each after the first.")
+    notes = [f"Ratio = reacalc / baseline. Native: median CPU time of "
+             f"{bench['BM_ParseBaseRea']['repetitions']} repetitions. Wine: medians of "
+             f"{me['runs']:.0f} alternating runs, {me['clicks']:.0f} clicks each after the first."]
+    if len(sys.argv) > 3:
+        notes.append(web_rows(sys.argv[3], rows))
+    print_rows(rows, notes)
 
 
 if __name__ == "__main__":
