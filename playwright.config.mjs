@@ -14,6 +14,7 @@ export const PORT = Number(process.env.REACALC_WEB_PORT ?? 8093);
 
 export default defineConfig({
   testDir: 'tests/web',
+  testMatch: '*.browser.mjs',
   outputDir: 'build/playwright-results',
   // Two cores shared with other work.
   workers: 2,

@@ -56,8 +56,10 @@ function calculate() {
   const split = answer.indexOf('\n\n');
   showRows(answer.slice(0, split).split('\n'));
   showChart(answer.slice(split + 2));
-  const query = new URLSearchParams(FIELDS.map((name, i) => [name, texts[i]]));
-  history.replaceState(null, '', `?${query}`);
+  // The share link; replacing the history entry costs milliseconds, so only
+  // when it changes.
+  const query = `?${new URLSearchParams(FIELDS.map((name, i) => [name, texts[i]]))}`;
+  if (query !== location.search) history.replaceState(null, '', query);
 }
 
 form.addEventListener('submit', (event) => {
