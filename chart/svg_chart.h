@@ -20,7 +20,29 @@
 #include <string>
 
 #include "breakpoint_table.h"
+#include "comparison.h"
 
 // Precondition: rows is ComputeBreakpointTable(inputs).
 [[nodiscard]] std::string RenderChartSvg(const CalcInputs& inputs,
                                          std::span<const BreakpointRow> rows);
+
+// What the player asked beyond the table. With neither, the chart is exactly
+// RenderChartSvg(inputs, rows).
+struct ChartAnswers {
+  int32_t markerPercent = -1;  // >= 0: a marker at this REA %, "37 %"
+  // Not empty: one series per frame rate, in this order, instead of the
+  // single staircase; series[0] is the main Fps (its rows are `rows`).
+  std::span<const ComparisonSeries> series;
+};
+
+// Marker: <g class="at" data-rea="37">, a vertical line across the plot and
+// its label "37 %". Series: <g class="series" data-fps="120"> each, holding
+// its rows as the single chart does (<g class="row" data-rea data-bps> with
+// their tooltips), with a legend <text> "120 fps" per series; each series has
+// its own colour from a colour-blind-safe palette and a second cue (dash
+// pattern and dot shape).
+// Precondition: rows is ComputeBreakpointTable(inputs); markerPercent is
+// below ScannedPercentages(inputs); series is CompareFrameRates(...).series.
+[[nodiscard]] std::string RenderChartSvg(const CalcInputs& inputs,
+                                         std::span<const BreakpointRow> rows,
+                                         const ChartAnswers& answers);

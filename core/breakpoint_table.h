@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "calc_inputs.h"
@@ -12,9 +13,7 @@ struct BreakpointRow {
   double bps;          // shots per second on whole frames; 0.0 when out of range
 };
 
-// Scans the percentages 0 .. min(reaLimit, 100) - 1 and returns the first one
-// and every one whose quantised shots per second differ by more than 1e-6 from
-// the last listed row: 1 to 100 rows, ascending. For each percentage i:
+// The rate of fire at one percentage i:
 //   factor         = 1.0 - i / 100.0
 //   reaTime        = factor * baseRea
 //   shotsPerSecond = (1.0 / reaTime) * firingMode
@@ -24,6 +23,25 @@ struct BreakpointRow {
 // every step rounded on its own, in exactly this order: the ceiling turns the
 // last bit of framesExact into a whole frame, so (0.45, 3, 60) gives exactly 9
 // frames at 0 %, where fps * reaTime / firingMode would not.
+struct QuantisedRate {
+  int32_t framesPerShot;  // 1..fps; 0 when out of range (then bps is 0.0)
+  double bps;
+};
+[[nodiscard]] QuantisedRate QuantiseAtPercent(const CalcInputs& inputs, int32_t percent) noexcept;
+
+// How many percentages a table scans from 0: reaLimit, at most 100.
+[[nodiscard]] int32_t ScannedPercentages(const CalcInputs& inputs) noexcept;
+
+// Scans 0 .. ScannedPercentages(inputs) - 1 and returns the first percentage
+// and every one whose bps differs by more than 1e-6 from the last listed row:
+// 1 to 100 rows, ascending. Every other answer (frames, standing, comparison)
+// is read off these rows and QuantiseAtPercent, never from a loop of its own.
 // Inputs must lie in the ranges ParseCalcInputs accepts. The returned vector is
 // the calculation's one allocation.
 [[nodiscard]] std::vector<BreakpointRow> ComputeBreakpointTable(const CalcInputs& inputs);
+
+// The index of the row in effect at `percent`: the last row whose reaPercent
+// is at most `percent`. Precondition: rows is a table (its first row is 0 %)
+// and percent >= 0.
+[[nodiscard]] std::size_t RowInEffect(std::span<const BreakpointRow> rows,
+                                      int32_t percent) noexcept;

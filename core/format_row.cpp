@@ -17,6 +17,12 @@ void Widen(const char* first, std::to_chars_result written, wchar_t (&out)[N]) {
   out[n] = L'\0';
 }
 
+std::string Narrow(const wchar_t* text) {
+  std::string s;
+  for (; *text; ++text) s += static_cast<char>(*text);  // cell texts are ASCII
+  return s;
+}
+
 }  // namespace
 
 void FormatBreakpointRow(const BreakpointRow& row, wchar_t (&reaText)[32],
@@ -27,4 +33,17 @@ void FormatBreakpointRow(const BreakpointRow& row, wchar_t (&reaText)[32],
   char ascii[64];
   Widen(ascii, std::to_chars(ascii, ascii + sizeof ascii, row.reaPercent), reaText);
   Widen(ascii, ToChars(ascii, ascii + sizeof ascii, row.bps, std::chars_format::fixed, 3), bpsText);
+}
+
+RowTexts FormatRowTexts(const CalcInputs& inputs, const BreakpointRow& row) {
+  wchar_t rea[32];
+  wchar_t bps[64];
+  FormatBreakpointRow(row, rea, bps);
+  RowTexts texts{Narrow(rea), Narrow(bps), {}};
+  if (row.bps != 0.0) {
+    char digits[16];
+    const int32_t frames = QuantiseAtPercent(inputs, row.reaPercent).framesPerShot;
+    texts.frames.assign(digits, std::to_chars(digits, digits + sizeof digits, frames).ptr);
+  }
+  return texts;
 }

@@ -1,5 +1,7 @@
-// The two cell texts of a results row.
+// The cell texts of a results row.
 #pragma once
+
+#include <string>
 
 #include "breakpoint_table.h"
 
@@ -10,3 +12,14 @@
 // plus the terminator for any int32 and any bps up to 2147483647).
 void FormatBreakpointRow(const BreakpointRow& row, wchar_t (&reaText)[32],
                          wchar_t (&bpsText)[64]) noexcept;
+
+// The same cells in ASCII, and beside them the frames per shot at the row's
+// percentage as "%d", or an empty text when the row's bps is 0.0 (the
+// interval was out of range). For the faces that write bytes: the CLI, the
+// chart and the page.
+struct RowTexts {
+  std::string rea;
+  std::string bps;
+  std::string frames;
+};
+[[nodiscard]] RowTexts FormatRowTexts(const CalcInputs& inputs, const BreakpointRow& row);
