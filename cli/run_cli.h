@@ -2,13 +2,23 @@
 // takes the arguments after the program name, writes what goes to stdout and
 // stderr into two strings, and returns the exit code.
 //
-//   reacalc-cli [--help] [--version] [--csv | --svg] [--] BASEREA FIRINGMODE FPS REA
+//   reacalc-cli [--help] [--version] [--csv | --svg] [--frames | --at P | --compare LIST]
+//               [--] BASEREA FIRINGMODE FPS REA
 //
 // 0: the table, "REA<TAB>BPS" and one line per row (with --csv: RFC 4180,
 //    "REA,BPS" and CRLF line ends; with --svg: the chart of svg_chart.h);
 //    --help: usage on stdout; --version: "reacalc-cli <version>" on stdout.
-// 1: a field failed its rule: its message alone on stderr, stdout empty.
-// 2: not exactly four values, or --csv with --svg: usage on stderr.
+//    --frames: a third column FRAMES ("0<TAB>6.667<TAB>9").
+//    --at 37: "AT BPS FRAMES SINCE NEXT NEXT_BPS NEXT_FRAMES" and one record,
+//      "37 10.000 6 34 45 12.000 5"; the last three empty with no next row.
+//    --compare 120,144: "REA BPS@60 BPS@120 BPS@144", a row per percentage
+//      of any series, each cell the BPS in effect there.
+//    With --svg, --at draws a marker and --compare one series per frame rate.
+// 1: a field failed its rule: its message alone on stderr, stdout empty; then
+//    P ("Enter your REA % from 0 to 80"), then LIST.
+// 2: not exactly four values, --csv with --svg, --frames with --svg, two of
+//    --frames/--at/--compare, or --at/--compare without its value: usage on
+//    stderr.
 // Options are recognised only before the first value; any other argument,
 // "-1" included, is a value and is judged by its field's rule.
 #pragma once

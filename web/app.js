@@ -1,13 +1,16 @@
-// The page: the four fields go to the core exactly as typed, and its answer
-// fills the table and the chart, or names the first bad field.
+// The page: the six fields go to the core exactly as typed, and its answer
+// fills the table, the standing and the chart, or names the first bad input.
 import createReacalc from './reacalc.js';
 
-const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea'];
+const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare'];
+const OPTIONAL = new Set(['at', 'compare']); // empty: that answer is off
 const MAX_UNITS = 63; // like the window's fields: longer texts are cut
 
 const form = document.getElementById('inputs');
 const inputs = FIELDS.map((name) => document.getElementById(name));
 const message = document.getElementById('message');
+const standing = document.getElementById('standing');
+const thead = document.querySelector('thead');
 const tbody = document.querySelector('tbody');
 const chart = document.getElementById('chart');
 
@@ -26,14 +29,23 @@ function calculateInCore(texts) {
   return new TextDecoder().decode(core.HEAPU8.subarray(start, end));
 }
 
-function showRows(lines) {
-  tbody.replaceChildren(...lines.map((line) => {
-    const tr = document.createElement('tr');
-    for (const text of line.split('\t')) {
-      const td = document.createElement('td');
-      td.textContent = text;
-      tr.append(td);
-    }
+function row(cells, tag) {
+  const tr = document.createElement('tr');
+  for (const text of cells) {
+    const cell = document.createElement(tag);
+    if (tag === 'th') cell.scope = 'col';
+    cell.textContent = text;
+    tr.append(cell);
+  }
+  return tr;
+}
+
+// lines[0] holds the headers; `current` is the row in effect, or -1.
+function showTable(lines, current) {
+  thead.replaceChildren(row(lines[0].split('\t'), 'th'));
+  tbody.replaceChildren(...lines.slice(1).map((line, k) => {
+    const tr = row(line.split('\t'), 'td');
+    if (k === current) tr.setAttribute('aria-current', 'true');
     return tr;
   }));
 }
@@ -48,17 +60,23 @@ function calculate() {
   const texts = inputs.map((input) => input.value.slice(0, MAX_UNITS));
   const answer = calculateInCore(texts);
   if (answer.startsWith('!')) {
-    // The old rows and chart stay, as in the window.
+    // The old rows, standing and chart stay, as in the window.
     message.textContent = answer.slice(1);
     return;
   }
   message.textContent = '';
-  const split = answer.indexOf('\n\n');
-  showRows(answer.slice(0, split).split('\n'));
-  showChart(answer.slice(split + 2));
-  // The share link; replacing the history entry costs milliseconds, so only
-  // when it changes.
-  const query = `?${new URLSearchParams(FIELDS.map((name, i) => [name, texts[i]]))}`;
+  // The table, an empty line, the standing line, then the chart.
+  const tableEnd = answer.indexOf('\n\n');
+  const standingEnd = answer.indexOf('\n', tableEnd + 2);
+  const [current, sentence = ''] = answer.slice(tableEnd + 2, standingEnd).split('\t');
+  showTable(answer.slice(0, tableEnd).split('\n'), sentence ? Number(current) : -1);
+  standing.textContent = sentence;
+  showChart(answer.slice(standingEnd + 1));
+  // The share link, with the optional answers only when asked; replacing the
+  // history entry costs milliseconds, so only when it changes.
+  const shared = FIELDS.map((name, i) => [name, texts[i]])
+    .filter(([name, text]) => !OPTIONAL.has(name) || text !== '');
+  const query = `?${new URLSearchParams(shared)}`;
   if (query !== location.search) history.replaceState(null, '', query);
 }
 

@@ -1,6 +1,6 @@
 // The page's entry points, called from app.js: the script writes each field's
 // UTF-16 code units, one per wchar_t, into that field's buffer, then calls
-// reacalc_calculate with the four lengths and reads the NUL-terminated UTF-8
+// reacalc_calculate with the six lengths and reads the NUL-terminated UTF-8
 // text it returns (page_calculation.h).
 #include <emscripten/emscripten.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 // Like the window's fields: at most 63 characters and the terminator; the
 // script cuts longer texts (a share link's) to 63 code units before writing.
-wchar_t fieldTexts[4][64];
+wchar_t fieldTexts[kPageFields][64];
 std::string result;
 
 }  // namespace
@@ -18,13 +18,14 @@ std::string result;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE wchar_t* reacalc_field(int index) {
-  return fieldTexts[index >= 0 && index < 4 ? index : 0];
+  return fieldTexts[index >= 0 && index < kPageFields ? index : 0];
 }
 
-EMSCRIPTEN_KEEPALIVE const char* reacalc_calculate(int baseRea, int firingMode, int fps, int rea) {
-  const int lengths[4] = {baseRea, firingMode, fps, rea};
-  FieldText fields[4];
-  for (int i = 0; i < 4; ++i) {
+EMSCRIPTEN_KEEPALIVE const char* reacalc_calculate(int baseRea, int firingMode, int fps, int rea,
+                                                   int at, int compare) {
+  const int lengths[kPageFields] = {baseRea, firingMode, fps, rea, at, compare};
+  FieldText fields[kPageFields];
+  for (int i = 0; i < kPageFields; ++i) {
     const int length = lengths[i] < 0 ? 0 : lengths[i] > 63 ? 63 : lengths[i];
     fieldTexts[i][length] = L'\0';
     fields[i] = {fieldTexts[i], static_cast<std::size_t>(length)};

@@ -2,54 +2,118 @@
 
 #include <cwchar>
 
+#include "answer_inputs.h"
 #include "calc_inputs.h"
+#include "comparison.h"
 #include "format_row.h"
 #include "svg_chart.h"
 
 namespace {
 
-// Applies one field's rule; false, with "!" and the field's message in `out`,
-// when it fails.
-template <class T, class Rule>
-bool Accept(const FieldText& field, Rule rule, const wchar_t* message, T& value, std::string& out) {
-  if (std::wcslen(field.text) == field.length) {
-    const FieldResult<T> result = rule(field.text);
-    if (const T* accepted = std::get_if<T>(&result)) {
-      value = *accepted;
-      return true;
-    }
-  }
-  out.assign(1, '!');
+std::string Bad(const wchar_t* message) {
+  std::string out(1, '!');
   for (const wchar_t* c = message; *c; ++c) out += static_cast<char>(*c);
-  return false;
+  return out;
 }
 
-void AppendWide(std::string& out, const wchar_t* text) {
-  for (; *text; ++text) out += static_cast<char>(*text);  // cell texts are ASCII
+// A text with a U+0000 before its end is given to the rule as a text that
+// cannot pass: the rule would stop at the U+0000.
+const wchar_t* Whole(const FieldText& field) {
+  return std::wcslen(field.text) == field.length ? field.text : L"\x1";
+}
+
+// Moves an accepted value into place, or "!" and the message into out.
+template <class T, class Error>
+bool Take(const std::variant<T, Error>& result, T& value, std::string& out) {
+  if (const auto* error = std::get_if<Error>(&result)) {
+    out = Bad(error->message);
+    return false;
+  }
+  value = std::get<T>(result);
+  return true;
+}
+
+std::string Frames(const std::string& frames) {
+  return frames.empty() ? "" : " (" + frames + " frames a shot)";
+}
+
+std::string StandingSentence(const CalcInputs& in, const std::vector<BreakpointRow>& rows,
+                             int32_t percent) {
+  const std::size_t k = RowInEffect(rows, percent);
+  const RowTexts since = FormatRowTexts(in, rows[k]);
+  std::string s = "At " + std::to_string(percent) + " %: " + since.bps + " BPS" +
+                  Frames(since.frames) + " since " + since.rea + " %. ";
+  if (k + 1 == rows.size()) {
+    return s + "No further framebreak up to " + std::to_string(ScannedPercentages(in) - 1) + " %.";
+  }
+  const RowTexts next = FormatRowTexts(in, rows[k + 1]);
+  return s + "Next framebreak at " + next.rea + " % (+" +
+         std::to_string(rows[k + 1].reaPercent - percent) + "): " + next.bps + " BPS" +
+         Frames(next.frames) + ".";
+}
+
+void AppendTable(std::string& out, const CalcInputs& in, const std::vector<BreakpointRow>& rows) {
+  out += "REA\tBPS\tFrames\n";
+  for (const auto& row : rows) {
+    const RowTexts t = FormatRowTexts(in, row);
+    out += t.rea + '\t' + t.bps + '\t' + t.frames + '\n';
+  }
+}
+
+void AppendComparison(std::string& out, const CalcInputs& in, const Comparison& comparison) {
+  out += "REA";
+  for (const auto& series : comparison.series) out += "\tBPS @ " + std::to_string(series.fps);
+  out += '\n';
+  for (const int32_t percent : comparison.percents) {
+    out += std::to_string(percent);
+    for (const auto& series : comparison.series) {
+      CalcInputs at = in;
+      at.fps = series.fps;
+      out += '\t' + FormatRowTexts(at, series.rows[RowInEffect(series.rows, percent)]).bps;
+    }
+    out += '\n';
+  }
 }
 
 }  // namespace
 
-std::string CalculatePage(const FieldText (&fields)[4]) {
+std::string CalculatePage(const FieldText (&fields)[kPageFields]) {
   std::string out;
   CalcInputs in{};
-  if (!Accept(fields[0], ParseBaseRea, kBaseReaMessage, in.baseRea, out) ||
-      !Accept(fields[1], ParseFiringMode, kFiringModeMessage, in.firingMode, out) ||
-      !Accept(fields[2], ParseFps, kFpsMessage, in.fps, out) ||
-      !Accept(fields[3], ParseReaLimit, kReaLimitMessage, in.reaLimit, out)) {
+  if (!Take(ParseBaseRea(Whole(fields[0])), in.baseRea, out) ||
+      !Take(ParseFiringMode(Whole(fields[1])), in.firingMode, out) ||
+      !Take(ParseFps(Whole(fields[2])), in.fps, out) ||
+      !Take(ParseReaLimit(Whole(fields[3])), in.reaLimit, out)) {
     return out;
   }
+  const bool standing = fields[4].length > 0;
+  const bool comparing = fields[5].length > 0;
+  ChartAnswers answers;
+  if (standing && !Take(ParseStandingPercent(Whole(fields[4]), in), answers.markerPercent, out)) {
+    return out;
+  }
+  FrameRateList others{};
+  if (comparing && !Take(ParseFrameRateList(Whole(fields[5])), others, out)) return out;
+
   const auto rows = ComputeBreakpointTable(in);
-  for (const auto& row : rows) {
-    wchar_t rea[32];
-    wchar_t bps[64];
-    FormatBreakpointRow(row, rea, bps);
-    AppendWide(out, rea);
-    out += '\t';
-    AppendWide(out, bps);
-    out += '\n';
+  Comparison comparison;
+  std::size_t current = 0;
+  if (comparing) {
+    comparison = CompareFrameRates(in, others);
+    answers.series = comparison.series;
+    AppendComparison(out, in, comparison);
+    while (current + 1 < comparison.percents.size() &&
+           comparison.percents[current + 1] <= answers.markerPercent)
+      ++current;
+  } else {
+    AppendTable(out, in, rows);
+    current = standing ? RowInEffect(rows, answers.markerPercent) : 0;
   }
   out += '\n';
-  out += RenderChartSvg(in, rows);
+  if (standing) {
+    out += std::to_string(current) + '\t' + StandingSentence(in, rows, answers.markerPercent);
+  }
+  out += '\n';
+  out += RenderChartSvg(in, rows, answers);
   return out;
 }

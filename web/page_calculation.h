@@ -1,12 +1,19 @@
-// What the page shows for the four texts of its fields, as one text the
-// page's script splits:
-//   the first bad field:  "!" and that field's message ("!Enter valid FPS > 0")
-//   all four accepted:    one "REA<TAB>BPS" line per row with the table's cell
-//                         texts, an empty line, then the chart of svg_chart.h
-// Fields are judged in the order BaseRea, FiringMode, Fps, Rea, each by its
-// rule, as the window does. A text holding U+0000 (a share link can carry
-// one; nobody can type it) fails its field: the character is not the end of
-// the text, so it is trailing text.
+// What the page shows for the six texts of its fields (BaseRea, FiringMode,
+// Fps, Rea, then the optional "Your REA %" and "Compare Fps"), as one text
+// the page's script splits:
+//   the first bad input:  "!" and its message ("!Enter valid FPS > 0")
+//   all accepted:         the table: a line of column headers, then one line
+//                         per row, cells TAB-separated; an empty line; the
+//                         standing line; the chart of svg_chart.h.
+// Table: "REA BPS Frames", or with a comparison "REA BPS @ 60 BPS @ 120 ...".
+// Standing line: empty without a REA %; else the index of the table row in
+// effect there, a TAB and the sentence for the main Fps:
+//   "3<TAB>At 37 %: 10.000 BPS (6 frames a shot) since 34 %. Next framebreak
+//    at 45 % (+8): 12.000 BPS (5 frames a shot)."
+// Inputs are judged in that order, each by its rule, as the window and the
+// CLI do; an empty REA % or Compare Fps is off. A text holding U+0000 (a
+// share link can carry one; nobody can type it) fails its input: the
+// character is not the end of the text, so it is trailing text.
 #pragma once
 
 #include <cstddef>
@@ -17,4 +24,6 @@ struct FieldText {
   std::size_t length;
 };
 
-[[nodiscard]] std::string CalculatePage(const FieldText (&fields)[4]);
+inline constexpr int kPageFields = 6;
+
+[[nodiscard]] std::string CalculatePage(const FieldText (&fields)[kPageFields]);

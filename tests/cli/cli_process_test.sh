@@ -25,16 +25,21 @@ expect() {
 
 tab=$(printf '\t')
 cr=$(printf "\r")
+usage="usage: reacalc-cli [--help] [--version] [--csv | --svg] [--frames | --at P | --compare LIST]"
 expect 0 "REA${tab}BPS" "" 0.45 3 60 81
 expect 0 "REA,BPS${cr}" "" --csv 0.45 3 60 81
-expect 0 "usage: reacalc-cli [--help] [--version] [--csv | --svg] [--] BASEREA FIRINGMODE FPS REA" "" --help
+expect 0 "$usage" "" --help
 expect 1 "" "Enter valid baseRea > 0" -1 3 60 81
 expect 1 "" "Enter valid FPS > 0" 0.45 3 "$(printf '6\377')" 81  # invalid UTF-8
 expect 0 "REA${tab}BPS" "" 0.45 3 "$(printf '\357\274\226\357\274\220')" 81  # fullwidth 60
-expect 2 "" "usage: reacalc-cli [--help] [--version] [--csv | --svg] [--] BASEREA FIRINGMODE FPS REA" 0.45 3 60
+expect 2 "" "$usage" 0.45 3 60
 
 expect 0 "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 0 640 400\" class=\"reacalc-chart\" role=\"img\" font-family=\"sans-serif\">" "" --svg 0.45 3 60 81
 expect 1 "" "Enter valid FPS > 0" --svg 0.45 3 0 81
+expect 0 "REA${tab}BPS${tab}FRAMES" "" --frames 0.45 3 60 81
+expect 1 "" "Enter your REA % from 0 to 80" --at 81 0.45 3 60 81
+expect 1 "" "Enter 1 to 4 frame rates > 0 to compare" --compare 60\;120 0.45 3 60 81
+expect 2 "" "$usage" --frames --svg 0.45 3 60 81
 
 "$cli" 0.45 3 60 81 | tail -n 1 | grep -qx "78${tab}30.000" && passes=$((passes + 1)) ||
   { failures=$((failures + 1)); echo "FAIL: last row of the default table"; }

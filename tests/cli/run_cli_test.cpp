@@ -110,4 +110,116 @@ TEST(RunCli, TableForWideAndLimitedInputs) {
   EXPECT_EQ(RunArgs({L"0.92", L"1", L"17", L"1"}).out, "REA\tBPS\n0\t1.062\n");
 }
 
+TEST(RunCli, PlayersAnswers) {
+  struct Case {
+    std::vector<std::wstring> args;
+    std::string out;
+  };
+  const std::vector<std::wstring> d = {L"0.45", L"3", L"60", L"81"};
+  auto with = [&](std::vector<std::wstring> options) {
+    options.insert(options.end(), d.begin(), d.end());
+    return options;
+  };
+  const std::string atHeader = "AT\tBPS\tFRAMES\tSINCE\tNEXT\tNEXT_BPS\tNEXT_FRAMES\n";
+  const Case cases[] = {
+      {with({L"--frames"}),
+       "REA\tBPS\tFRAMES\n0\t6.667\t9\n12\t7.500\t8\n23\t8.571\t7\n34\t10.000\t6\n"
+       "45\t12.000\t5\n56\t15.000\t4\n67\t20.000\t3\n78\t30.000\t2\n"},
+      {{L"--frames", L"--", L"100", L"1", L"60", L"100"}, "REA\tBPS\tFRAMES\n0\t0.000\t\n"},
+      {with({L"--csv", L"--frames"}),
+       "REA,BPS,FRAMES\r\n0,6.667,9\r\n12,7.500,8\r\n23,8.571,7\r\n"
+       "34,10.000,6\r\n45,12.000,5\r\n56,15.000,4\r\n"
+       "67,20.000,3\r\n78,30.000,2\r\n"},
+      {with({L"--at", L"37"}), atHeader + "37\t10.000\t6\t34\t45\t12.000\t5\n"},
+      {with({L"--at", L"0"}), atHeader + "0\t6.667\t9\t0\t12\t7.500\t8\n"},
+      {with({L"--at", L"80"}), atHeader + "80\t30.000\t2\t78\t\t\t\n"},
+      {with({L"--at", L"\uFF11\uFF12"}), atHeader + "12\t7.500\t8\t12\t23\t8.571\t7\n"},
+      {{L"--at", L"5", L"100", L"1", L"60", L"100"}, atHeader + "5\t0.000\t\t0\t\t\t\n"},
+      {{L"--at", L"1", L"2", L"1", L"60", L"52"}, atHeader + "1\t0.000\t\t0\t50\t1.000\t60\n"},
+      {with({L"--csv", L"--at", L"37"}),
+       "AT,BPS,FRAMES,SINCE,NEXT,NEXT_BPS,NEXT_FRAMES\r\n37,10.000,6,34,45,12.000,5\r\n"},
+      {{L"--compare", L"120", L"0.45", L"3", L"60", L"7"},
+       "REA\tBPS@60\tBPS@120\n0\t6.667\t6.667\n6\t6.667\t7.059\n"},
+      {{L"--compare", L" 60, 60 ", L"0.45", L"3", L"60", L"13"},
+       "REA\tBPS@60\n0\t6.667\n12\t7.500\n"},
+      {{L"--csv", L"--compare", L"144,120", L"0.45", L"3", L"60", L"4"},
+       "REA,BPS@60,BPS@144,BPS@120\r\n0,6.667,6.545,6.667\r\n3,6.667,6.857,6.667\r\n"},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST(RunCli, PlayersAnswersOnTheChart) {
+  const auto at = RunArgs({L"--svg", L"--at", L"37", L"0.45", L"3", L"60", L"81"});
+  EXPECT_EQ(at.exitCode, 0);
+  EXPECT_TRUE(at.binary);
+  EXPECT_NE(at.out.find("class=\"at\" data-rea=\"37\""), std::string::npos);
+  const auto compare = RunArgs({L"--compare", L"120,144", L"--svg", L"0.45", L"3", L"60", L"81"});
+  EXPECT_EQ(compare.exitCode, 0);
+  for (const char* fps : {"60", "120", "144"}) {
+    EXPECT_NE(compare.out.find(std::string("class=\"series\" data-fps=\"") + fps + "\""),
+              std::string::npos)
+        << fps;
+  }
+}
+
+TEST(RunCli, PlayersAnswersFailures) {
+  struct Case {
+    std::vector<std::wstring> args;
+    int exitCode;
+    std::string err;  // for exit 2: the usage
+  };
+  const std::string rea = "Enter your REA % from 0 to 80\n";
+  const std::string list = "Enter 1 to 4 frame rates > 0 to compare\n";
+  const Case cases[] = {
+      // Bad values: the four fields first, then P, then the list.
+      {{L"--at", L"81", L"0.45", L"3", L"60", L"81"}, 1, rea},
+      {{L"--at", L"-1", L"0.45", L"3", L"60", L"81"}, 1, rea},
+      {{L"--at", L"", L"0.45", L"3", L"60", L"81"}, 1, rea},
+      {{L"--at", L"37 ", L"0.45", L"3", L"60", L"81"}, 1, rea},
+      {{L"--at", L"99", L"0.45", L"3", L"60", L"250"}, 0, ""},
+      {{L"--at", L"100", L"0.45", L"3", L"60", L"250"}, 1, "Enter your REA % from 0 to 99\n"},
+      {{L"--at", L"1", L"0.45", L"3", L"60", L"1"}, 1, "Enter your REA % from 0 to 0\n"},
+      {{L"--at", L"x", L"0.45", L"3", L"0", L"81"}, 1, "Enter valid FPS > 0\n"},
+      {{L"--compare", L"6e1", L"0.45", L"3", L"60", L"81"}, 1, list},
+      {{L"--compare", L"60;120", L"0.45", L"3", L"60", L"81"}, 1, list},
+      {{L"--compare", L"0", L"0.45", L"3", L"60", L"81"}, 1, list},
+      {{L"--compare", L"", L"0.45", L"3", L"60", L"81"}, 1, list},
+      {{L"--compare", L"1,2,3,4,5", L"0.45", L"3", L"60", L"81"}, 1, list},
+      {{L"--compare", L"x", L"0.45", L"x", L"60", L"81"}, 1, "Enter valid firingMode > 0\n"},
+      {{L"--svg", L"--at", L"81", L"0.45", L"3", L"60", L"81"}, 1, rea},
+      // Usage: two questions, --frames on a chart, a missing value.
+      {{L"--frames", L"--at", L"3", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--at", L"3", L"--compare", L"120", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--compare", L"120", L"--frames", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--at", L"3", L"--at", L"4", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--frames", L"--svg", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--svg", L"--frames", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--at"}, 2, ""},
+      {{L"0.45", L"3", L"60", L"81", L"--at"}, 2, ""},
+      {{L"--at", L"0.45", L"3", L"60", L"81"}, 2, ""},  // 0.45 is P: three values left
+      {{L"--compare"}, 2, ""},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunCli(c.args);
+    EXPECT_EQ(r.exitCode, c.exitCode) << std::string(c.args[1].begin(), c.args[1].end());
+    if (c.exitCode == 2) {
+      EXPECT_EQ(r.err.rfind("usage: reacalc-cli", 0), 0u);
+    } else {
+      EXPECT_EQ(r.err, c.err);
+    }
+    if (c.exitCode != 0) {
+      EXPECT_EQ(r.out, "");
+    }
+  }
+  const std::string help = RunArgs({L"--help"}).out;
+  for (const char* option : {"--frames", "--at P", "--compare LIST", "FRAMES", "NEXT_BPS"}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
+}
+
 }  // namespace

@@ -278,17 +278,23 @@ function framesPerShotOf(framesExact) {
   return frames >= INT32_MIN && frames <= INT32_MAX ? frames : null;
 }
 
-/** bps at one percentage; every step is one rounded double operation, in this order. */
-export function bpsAt(i, { baseRea, firingMode, fps }) {
+/**
+ * {frames, bps} at one percentage; every step is one rounded double
+ * operation, in this order. frames is null when out of range (bps 0).
+ */
+export function rateAt(i, { baseRea, firingMode, fps }) {
   const factor = 1 - i / 100;
   const reaTime = factor * baseRea;
   const shotsPerSecond = (1 / reaTime) * firingMode;
   const framesExact = fps / shotsPerSecond;
   const framesPerShot = framesPerShotOf(framesExact);
   return framesPerShot !== null && framesPerShot >= 1 && framesPerShot <= fps
-    ? fps / framesPerShot
-    : 0;
+    ? { frames: framesPerShot, bps: fps / framesPerShot }
+    : { frames: null, bps: 0 };
 }
+
+/** bps at one percentage. */
+export const bpsAt = (i, inputs) => rateAt(i, inputs).bps;
 
 /** The framebreaks: [{rea, bps}], the first percentage and every change by more than 1e-6. */
 export function breakpointTable(inputs) {

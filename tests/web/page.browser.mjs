@@ -30,7 +30,7 @@ test.describe('Calculate', () => {
     await expect(calculateButton(page)).toBeEnabled();
     for (const [i, field] of fields(page).entries()) await expect(field).toHaveValue(DEFAULTS[i]);
     await expect(page.getByRole('row')).toHaveCount(1); // the header only
-    await expect(page.getByRole('columnheader')).toHaveText(['REA', 'BPS']);
+    await expect(page.getByRole('columnheader')).toHaveText(['REA', 'BPS', 'Frames']);
     await expect(alert(page)).toHaveText('');
     await calculateButton(page).click();
     await expectRows(page, DEFAULT_ROWS);

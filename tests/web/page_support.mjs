@@ -3,7 +3,7 @@
 // page must show for four texts.
 import { test as base, expect } from '@playwright/test';
 
-import { calculate } from '../model/reacalc_model.mjs';
+import { calculatePage } from '../model/answers_model.mjs';
 
 /**
  * `test` with a page that records every request and every console error or
@@ -34,8 +34,9 @@ export const PARAMS = ['baseRea', 'firingMode', 'fps', 'rea'];
 export const DEFAULTS = ['0.45', '3', '60', '81'];
 export const MAX_UNITS = 63;
 
-export const DEFAULT_ROWS = [['0', '6.667'], ['12', '7.500'], ['23', '8.571'], ['34', '10.000'],
-  ['45', '12.000'], ['56', '15.000'], ['67', '20.000'], ['78', '30.000']];
+export const DEFAULT_ROWS = [['0', '6.667', '9'], ['12', '7.500', '8'], ['23', '8.571', '7'],
+  ['34', '10.000', '6'], ['45', '12.000', '5'], ['56', '15.000', '4'], ['67', '20.000', '3'],
+  ['78', '30.000', '2']];
 
 export const fields = (page) => LABELS.map((label) => page.getByLabel(label, { exact: true }));
 export const calculateButton = (page) => page.getByRole('button', { name: 'Calculate' });
@@ -59,18 +60,25 @@ export const shareLink = (texts) =>
 
 /**
  * Everything the page shows, read in one call: the table's rows (cell texts),
- * the alert, the chart's rows (data-rea, data-bps, title), the fields' values
- * and the link's query.
+ * the alert, the chart's rows (data-rea, data-bps, title), the values of the
+ * fields named by `params`, the link's query, the table's headers, the row in
+ * effect, the status, and the chart's marker and series.
  */
-export function readPage(page) {
-  return page.locator('main').evaluate((main) => ({
+export function readPage(page, params = PARAMS) {
+  return page.locator('main').evaluate((main, params) => ({
     rows: [...main.querySelectorAll('tbody tr')].map((tr) => [...tr.cells].map((td) => td.textContent)),
     message: main.querySelector('[role=alert]').textContent,
     chart: [...main.querySelectorAll('#chart g.row')].map((g) =>
       [g.getAttribute('data-rea'), g.getAttribute('data-bps'), g.querySelector('title')?.textContent]),
-    values: [...main.querySelectorAll('input')].map((input) => input.value),
+    values: params.map((id) => main.querySelector(`#${id}`).value),
     search: location.search,
-  }));
+    headers: [...main.querySelectorAll('thead th')].map((th) => th.textContent),
+    current: [...main.querySelectorAll('tbody tr')].findIndex((tr) => tr.getAttribute('aria-current') === 'true'),
+    currentCount: main.querySelectorAll('[aria-current]').length,
+    status: main.querySelector('[role=status]').textContent,
+    marker: [...main.querySelectorAll('#chart .at')].map((g) => g.getAttribute('data-rea')),
+    series: [...main.querySelectorAll('#chart g.series')].map((g) => g.getAttribute('data-fps')),
+  }), params);
 }
 
 /** The chart rows that go with table rows: [rea, bps, "R %: B BPS"]. */
@@ -83,11 +91,13 @@ export const asInputKeeps = (text) => text.replace(/[\r\n]/g, '');
 export const sharedTexts = (texts) => texts.map((t) => asInputKeeps(t.slice(0, MAX_UNITS)));
 
 /**
- * What the page must show for the texts in its fields: {rows} or {message}.
- * The model ends a text at U+0000, as a C string would; the page instead
- * fails the field holding one, so such a text is given to the model as a
- * text that fails its field.
+ * What the page must show for the texts in its fields (four, or six with the
+ * REA % and Compare Fps): {message} or {headers, rows, current, status,
+ * marker, series}. The model ends a text at U+0000, as a C string would; the
+ * page instead fails the field holding one, so such a text is given to the
+ * model as a text that fails its field.
  */
 export function modelAnswer(texts) {
-  return calculate(texts.map((t) => (t.includes('\0') ? 'x' : t)));
+  const six = [...texts, '', ''].slice(0, 6);
+  return calculatePage(six.map((t) => (t.includes('\0') ? 'x' : t)));
 }
