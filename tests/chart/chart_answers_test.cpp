@@ -72,6 +72,13 @@ std::vector<const Element*> ByClass(const Element& root, const std::string& cls)
   return out;
 }
 
+std::string Attr(const Element& e, const std::string& name) {
+  const auto found = e.attrs.find(name);
+  if (found != e.attrs.end()) return found->second;
+  ADD_FAILURE() << "<" << e.name << "> has no " << name;
+  return {};
+}
+
 // FNV-1a, 64 bits, as in same_results_test.cpp.
 uint64_t Fnv(const std::string& bytes) {
   uint64_t value = 0xCBF29CE484222325;
@@ -109,15 +116,16 @@ TEST(ChartAnswers, MarkerLineAndLabelStayInsideTheDrawing) {
   for (const auto& c : cases) {
     const auto rows = ComputeBreakpointTable(c.in);
     const std::string svg = RenderChartSvg(c.in, rows, {c.percent, {}});
-    const auto markers = ByClass(ParseSvg(svg), "at");
+    const Element root = ParseSvg(svg);
+    const auto markers = ByClass(root, "at");
     ASSERT_EQ(markers.size(), 1u) << c.percent;
     const Element& at = *markers[0];
     const std::string label = std::to_string(c.percent) + " %";
-    EXPECT_EQ(at.attrs.at("data-rea"), std::to_string(c.percent));
+    EXPECT_EQ(Attr(at, "data-rea"), std::to_string(c.percent));
     ASSERT_EQ(at.children.size(), 2u);
-    EXPECT_EQ(at.children[0].attrs.at("d"), c.path);
+    EXPECT_EQ(Attr(at.children[0], "d"), c.path);
     EXPECT_EQ(at.children[1].text, label);
-    EXPECT_EQ(at.children[1].attrs.at("x"), c.labelX);
+    EXPECT_EQ(Attr(at.children[1], "x"), c.labelX);
     EXPECT_EQ(at.children[1].attrs.count("text-anchor"), c.labelLeft ? 1u : 0u);
     // The marker adds itself and changes nothing else.
     const std::size_t from = svg.find("<g class=\"at\"");
@@ -155,19 +163,19 @@ TEST(ChartAnswers, OneSeriesPerFrameRateWithItsOwnTableAndLegend) {
     ASSERT_EQ(series.size(), c.fps.size());
     ASSERT_EQ(legend.size(), c.fps.size());
     EXPECT_TRUE(ByClass(root, "steps").empty());
-    EXPECT_EQ(root.attrs.at("viewBox"), "0 0 640 " + std::to_string(400 + 20 * c.legendLines));
+    EXPECT_EQ(Attr(root, "viewBox"), "0 0 640 " + std::to_string(400 + 20 * c.legendLines));
     std::set<std::string> looks;
     for (std::size_t s = 0; s < series.size(); ++s) {
       const Element& g = *series[s];
       const std::string index = std::to_string(s);
-      EXPECT_EQ(g.attrs.at("data-fps"), std::to_string(c.fps[s]));
-      EXPECT_EQ(g.attrs.at("data-series"), index);
-      EXPECT_EQ(legend[s]->attrs.at("data-series"), index);
-      EXPECT_EQ(legend[s]->attrs.at("color"), g.attrs.at("color"));
+      EXPECT_EQ(Attr(g, "data-fps"), std::to_string(c.fps[s]));
+      EXPECT_EQ(Attr(g, "data-series"), index);
+      EXPECT_EQ(Attr(*legend[s], "data-series"), index);
+      EXPECT_EQ(Attr(*legend[s], "color"), Attr(g, "color"));
       EXPECT_EQ(legend[s]->children.back().text, std::to_string(c.fps[s]) + " fps");
       // Colour and dash pattern each differ from every other series.
       const auto dashes = g.attrs.find("stroke-dasharray");
-      EXPECT_TRUE(looks.insert(g.attrs.at("color")).second);
+      EXPECT_TRUE(looks.insert(Attr(g, "color")).second);
       EXPECT_TRUE(looks.insert(dashes == g.attrs.end() ? "solid" : dashes->second).second);
 
       CalcInputs at = c.in;
@@ -177,11 +185,11 @@ TEST(ChartAnswers, OneSeriesPerFrameRateWithItsOwnTableAndLegend) {
       for (std::size_t k = 0; k < table.size(); ++k) {
         const Element& row = g.children[k];
         const RowTexts texts = FormatRowTexts(at, table[k]);
-        EXPECT_EQ(row.attrs.at("data-rea"), texts.rea);
-        EXPECT_EQ(row.attrs.at("data-bps"), texts.bps);
+        EXPECT_EQ(Attr(row, "data-rea"), texts.rea);
+        EXPECT_EQ(Attr(row, "data-bps"), texts.bps);
         EXPECT_EQ(row.children[0].text, texts.rea + " %: " + texts.bps + " BPS");
         // Every level inside the plot, 52 .. 340, even the highest series'.
-        const std::string& d = row.children[1].attrs.at("d");
+        const std::string d = Attr(row.children[1], "d");
         const double y = std::stod(d.substr(d.find_last_of(" V") + 1));
         EXPECT_TRUE(y >= 52 && y <= 340) << d;
         // The last step runs to the axis's right end, as in the single chart.
