@@ -35,12 +35,33 @@ struct ChartAnswers {
   std::span<const ComparisonSeries> series;
 };
 
-// Marker: <g class="at" data-rea="37">, a vertical line across the plot and
-// its label "37 %". Series: <g class="series" data-fps="120"> each, holding
-// its rows as the single chart does (<g class="row" data-rea data-bps> with
-// their tooltips), with a legend <text> "120 fps" per series; each series has
-// its own colour from a colour-blind-safe palette and a second cue (dash
-// pattern and dot shape).
+// Marker: <g class="at" data-rea="37" color="#555">, a line across the plot
+// at 37 % and above it the label <text>37 %</text>, right of the line or,
+// near the right end, left of it, always inside the drawing. Drawn under the
+// steps.
+//
+// Series, in the given order, each holding its rows exactly as the single
+// chart does (<g class="row" data-rea data-bps> with their tooltips):
+//   <g class="series" data-fps="120" data-series="1" color="#D55E00"
+//      stroke="currentColor" ... stroke-dasharray="7 4"> rows </g>
+// then under the axis label one legend line (more when long frame rates do
+// not fit), the viewBox taller by 20 per line:
+//   <g class="legend"><g class="legend-item" data-series="1" color="#D55E00">
+//   sample line, dot, <text fill="#222">120 fps</text></g> ...</g>
+// Series 0 .. 4 look like this (colours: Okabe and Ito's colour-blind-safe
+// hues that reach 3:1 on white):
+//   0 #0072B2 blue            solid      circle
+//   1 #D55E00 vermillion      dashed     square
+//   2 #009E73 bluish green    dash-dot   triangle
+//   3 #CC79A7 reddish purple  dotted     diamond
+//   4 #000000 black           long dash  triangle pointing down
+// Restyling: lines and dots of a series and of its legend sample are drawn in
+// currentColor, so one rule recolours both, e.g. for a dark scheme
+//   .reacalc-chart [data-series="0"] { color: #56B4E9 }
+//   .reacalc-chart .at { color: #bbb }
+//   .reacalc-chart .legend text { fill: #eee }
+// (CSS wins over presentation attributes). Each row's dot is a
+// <circle>, <rect> or <polygon>, never a <path>: a row's one path is its step.
 // Precondition: rows is ComputeBreakpointTable(inputs); markerPercent is
 // below ScannedPercentages(inputs); series is CompareFrameRates(...).series.
 [[nodiscard]] std::string RenderChartSvg(const CalcInputs& inputs,

@@ -1,6 +1,6 @@
 // The same results from every toolchain: a digest of the field rules, the
-// tables, the cell texts and the charts over a fixed pseudo-random set of
-// inputs. The
+// tables, the cell texts and the charts (plain, with a marker, with compared
+// frame rates) over a fixed pseudo-random set of inputs. The
 // native build checks the same conversions against glibc (real_rounding_test),
 // so a Windows build that reproduces the digest agrees with glibc too.
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "calc_inputs.h"
+#include "comparison.h"
 #include "float_chars.h"
 #include "format_row.h"
 #include "svg_chart.h"
@@ -118,6 +119,41 @@ TEST(SameResults, Charts) {
     digest.Add(svg.data(), svg.size());
   }
   EXPECT_EQ(digest.value, 12759710679395094505u);
+}
+
+// Charts answering the player too: a marker at a random REA %, one to four
+// other frame rates (the main Fps and repeats among them), or both. A digest
+// of its own, so the one above still proves the plain charts unchanged.
+TEST(SameResults, ChartsWithAnswers) {
+  Draw draw{};
+  draw.rng.seed(10122026);
+  Digest digest;
+  for (int n = 0; n < 1000; ++n) {
+    const double baseRea = n % 4 == 0 ? FromBits(draw.rng() % 0x7FF0000000000000 + 1)
+                                      : static_cast<double>(draw.Below(100000) + 1) / 1000.0;
+    const auto anyInt = [&] {
+      return static_cast<int32_t>(draw.Below(3) ? draw.Below(240) + 1 : draw.Below(INT32_MAX) + 1);
+    };
+    const CalcInputs in{baseRea, anyInt(), anyInt(), anyInt()};
+    ChartAnswers answers;
+    if (n % 3 != 1) {
+      answers.markerPercent = static_cast<int32_t>(draw.Below(ScannedPercentages(in)));
+    }
+    Comparison comparison;
+    if (n % 3 != 0) {
+      FrameRateList others{};
+      others.count = static_cast<int>(draw.Below(kMaxOtherFrameRates)) + 1;
+      for (int k = 0; k < others.count; ++k) {
+        const uint64_t pick = draw.Below(4);
+        others.fps[k] = pick == 0 ? in.fps : pick == 1 && k > 0 ? others.fps[k - 1] : anyInt();
+      }
+      comparison = CompareFrameRates(in, others);
+      answers.series = comparison.series;
+    }
+    const std::string svg = RenderChartSvg(in, ComputeBreakpointTable(in), answers);
+    digest.Add(svg.data(), svg.size());
+  }
+  EXPECT_EQ(digest.value, 2167244361924497563u);
 }
 
 }  // namespace
