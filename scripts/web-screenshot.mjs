@@ -1,18 +1,22 @@
-// Opens the page in headless Chromium (Debian's), clicks Calculate, waits for
-// the rows and saves a screenshot. Usage: node scripts/web-screenshot.mjs URL FILE
+// Opens the page in headless Chromium (Debian's) and saves a screenshot: with
+// no query, after a click of Calculate; with a share link's query, of what
+// the link shows. SELECTOR takes one element only (e.g. '#chart').
+// Usage: node scripts/web-screenshot.mjs URL FILE [QUERY [SELECTOR]]
 import { chromium } from '@playwright/test';
 
-const [url, file] = process.argv.slice(2);
+const [url, file, query = '', selector = ''] = process.argv.slice(2);
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update'],
 });
 try {
   const page = await browser.newPage({ viewport: { width: 1000, height: 720 } });
-  await page.goto(url);
-  await page.getByRole('button', { name: 'Calculate' }).click();
-  await page.locator('tbody tr').nth(7).waitFor();
-  await page.screenshot({ path: file, fullPage: true });
+  await page.goto(new URL(query, url).href);
+  await page.locator('html[data-ready="true"]').waitFor();
+  if (!query) await page.getByRole('button', { name: 'Calculate' }).click();
+  await page.locator('tbody tr').first().waitFor();
+  const target = selector ? page.locator(selector) : page;
+  await target.screenshot({ path: file, ...(selector ? {} : { fullPage: true }) });
 } finally {
   await browser.close();
 }
