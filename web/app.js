@@ -77,3 +77,6 @@ if (FIELDS.some((name) => shared.has(name))) {
 }
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
+
+// Keeps the site for use with no network (sw.js), once the page is ready.
+navigator.serviceWorker?.register('sw.js');
