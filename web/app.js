@@ -78,5 +78,10 @@ if (FIELDS.some((name) => shared.has(name))) {
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
 
-// Keeps the site for use with no network (sw.js), once the page is ready.
-navigator.serviceWorker?.register('sw.js');
+// The engine compiles the core's functions on their first call: make that
+// call once with the default texts, just after ready, not on the first click.
+setTimeout(() => calculateInCore(inputs.map((input) => input.defaultValue)));
+
+// Keeps the site for use with no network (sw.js). Installing it starts a
+// worker and fetches every file: not while a new visitor's first clicks run.
+setTimeout(() => navigator.serviceWorker?.register('sw.js'), 2000);
