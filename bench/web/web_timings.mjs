@@ -108,7 +108,7 @@ function timeCalculate(rowCount) {
 
 // One fresh page, as a new visitor: load to ready, then `clicks` Calculates.
 async function measureOnce(browser, url, rowCount) {
-  const context = await browser.newContext({ serviceWorkers: process.env.SW ?? 'allow' });
+  const context = await browser.newContext();
   const page = await context.newPage();
   await page.addInitScript(noteReady);
   await page.goto(url);
