@@ -38,9 +38,13 @@ node_packages=(nodejs)
 # Chromium (driven by Playwright from npm) is the browser of its tests.
 web_packages=(emscripten nodejs chromium)
 
-# The npm packages of package.json at the versions package-lock.json fixes,
-# once; never a browser of their own (Debian's chromium serves).
+# The npm packages of package.json at the versions package-lock.json fixes;
+# never a browser of their own (Debian's chromium serves). A stamp holds the
+# hash of the lock they came from, so a changed lock installs them again.
 install_npm_packages() {
-  [ -d node_modules/@playwright/test ] && return 0
+  local stamp=node_modules/.reacalc-lock.sha256 lock
+  lock=$(sha256sum package-lock.json | cut -d' ' -f1)
+  [ "$(cat "$stamp" 2>/dev/null)" = "$lock" ] && return 0
   PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+  echo "$lock" >"$stamp"
 }

@@ -95,3 +95,11 @@ if (FIELDS.some((name) => shared.has(name))) {
 }
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
+
+// The engine compiles the core's functions on their first call: make that
+// call once with the default texts, just after ready, not on the first click.
+setTimeout(() => calculateInCore(inputs.map((input) => input.defaultValue)));
+
+// Keeps the site for use with no network (sw.js). Installing it starts a
+// worker and fetches every file: not while a new visitor's first clicks run.
+setTimeout(() => navigator.serviceWorker?.register('sw.js'), 2000);

@@ -1,20 +1,27 @@
-// The page's timings in headless Chromium (Debian's), each beside the
-// baseline page in bench/web: load to ready and Calculate to eight rows, and
-// the bytes of the site. Prints one "name key=value ..." line per page, the
-// format print_table.py reads (like window-timings.exe).
+// The page's timings in headless Chromium (Debian's), each beside a fair
+// floor: the same index.html and style sheet, whose script does the page's
+// DOM work (the rows, the chart's SVG parsed and inserted, the share link)
+// with the core's answer as constants, no WebAssembly. The constants are
+// what the real page shows for the default inputs, read from it first, so
+// the floor follows the page. Figures: load to ready, Calculate to the rows,
+// the first Calculate after load, and the bytes of each site. Prints one
+// "name key=value ..." line per page, the format print_table.py reads.
 // Usage: node bench/web/web_timings.mjs [RUNS]   (after cmake --build --preset web)
 import { spawn } from 'node:child_process';
-import { statSync } from 'node:fs';
+import { copyFileSync, mkdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { chromium } from '@playwright/test';
 
 const runs = Number(process.argv[2] ?? 25);
 const clicks = 10; // Calculates timed on each loaded page
 const root = fileURLToPath(new URL('../../', import.meta.url));
+const SITE = `${root}build/web`;
+const FLOOR = `${root}build/web-floor`;
+// What a first visit loads (the worker's install comes after ready).
 const SITE_FILES = ['index.html', 'app.js', 'style.css', 'icon.svg', 'reacalc.js', 'reacalc.wasm'];
-const BASELINE_FILES = ['baseline.html', 'baseline.js', 'baseline.css'];
+const FLOOR_FILES = ['index.html', 'floor.js', 'style.css', 'icon.svg'];
 
-const bytes = (dir, files) => files.reduce((sum, f) => sum + statSync(`${root}${dir}/${f}`).size, 0);
+const bytes = (dir, files) => files.reduce((sum, f) => sum + statSync(`${dir}/${f}`).size, 0);
 const median = (xs) => {
   const s = [...xs].sort((a, b) => a - b);
   return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
@@ -22,7 +29,7 @@ const median = (xs) => {
 
 // scripts/serve.mjs on a free port; resolves to [child, base URL].
 function serve(dir) {
-  const child = spawn(process.execPath, [`${root}scripts/serve.mjs`, `${root}${dir}`, '0'],
+  const child = spawn(process.execPath, [`${root}scripts/serve.mjs`, dir, '0'],
     { stdio: ['ignore', 'pipe', 'inherit'] });
   return new Promise((resolve, reject) => {
     let out = '';
@@ -33,6 +40,38 @@ function serve(dir) {
     });
     child.on('exit', (code) => reject(new Error(`server for ${dir} exited (${code})`)));
   });
+}
+
+// What the real page shows after Calculate with its defaults.
+async function readRealPage(browser, url) {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.locator('html[data-ready]').waitFor({ state: 'attached' });
+  await page.getByRole('button', { name: 'Calculate' }).click();
+  await page.locator('#chart svg').waitFor();
+  const shown = await page.evaluate(() => ({
+    rows: [...document.querySelectorAll('tbody tr')].map((tr) => [...tr.cells].map((td) => td.textContent)),
+    svg: new XMLSerializer().serializeToString(document.querySelector('#chart svg')),
+  }));
+  await context.close();
+  return shown;
+}
+
+// The floor site: the page's index.html with floor.js for app.js and without
+// the preloads of the core, beside the page's style sheet and icon.
+function writeFloor(shown) {
+  rmSync(FLOOR, { recursive: true, force: true });
+  mkdirSync(FLOOR, { recursive: true });
+  const html = readFileSync(`${SITE}/index.html`, 'utf8')
+    .replace(/<link rel="(modulepreload|preload)" href="reacalc\.[a-z]+"[^>]*>\n/g, '')
+    .replace(/<link rel="manifest"[^>]*>\n/, '')
+    .replace('src="app.js"', 'src="floor.js"');
+  if (!html.includes('src="floor.js"')) throw new Error('index.html no longer loads app.js');
+  writeFileSync(`${FLOOR}/index.html`, html);
+  for (const file of ['style.css', 'icon.svg']) copyFileSync(`${SITE}/${file}`, `${FLOOR}/${file}`);
+  writeFileSync(`${FLOOR}/floor.js`, `const FLOOR = ${JSON.stringify(shown)};\n` +
+    readFileSync(`${root}bench/web/floor.js`, 'utf8'));
 }
 
 // Before any of the page's scripts (and before <html> exists): note when
@@ -46,15 +85,15 @@ function noteReady() {
   }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
 }
 
-// In the page: click Calculate and time until the table holds eight rows,
+// In the page: click Calculate and time until the table holds its rows,
 // laid out (the layout is forced, so both pages pay for theirs).
-function timeCalculate() {
+function timeCalculate(rowCount) {
   const tbody = document.querySelector('tbody');
-  const button = document.querySelector('button');
+  const button = document.querySelector('button[type=submit]');
   return new Promise((resolve) => {
     let start = 0;
     const observer = new MutationObserver(() => {
-      if (tbody.rows.length !== 8) return;
+      if (tbody.rows.length !== rowCount) return;
       void document.body.offsetHeight;
       const end = performance.now();
       observer.disconnect();
@@ -67,8 +106,8 @@ function timeCalculate() {
   });
 }
 
-// One fresh page: load to ready, then `clicks` Calculates.
-async function measureOnce(browser, url) {
+// One fresh page, as a new visitor: load to ready, then `clicks` Calculates.
+async function measureOnce(browser, url, rowCount) {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.addInitScript(noteReady);
@@ -76,7 +115,7 @@ async function measureOnce(browser, url) {
   await page.locator('html[data-ready]').waitFor({ state: 'attached' });
   const load = await page.evaluate(() => window.readyAt);
   const times = [];
-  for (let k = 0; k < clicks; k++) times.push(await page.evaluate(timeCalculate));
+  for (let k = 0; k < clicks; k++) times.push(await page.evaluate(timeCalculate, rowCount));
   await context.close();
   return { load, first: times[0], calc: times.slice(1) };
 }
@@ -99,20 +138,21 @@ const browser = await chromium.launch({
     '--disable-sync', '--no-first-run'],
 });
 try {
-  const [site, siteUrl] = await serve('build/web');
+  const [site, siteUrl] = await serve(SITE);
   servers.push(site);
-  const [base, baseUrl] = await serve('bench/web');
-  servers.push(base);
+  const shown = await readRealPage(browser, siteUrl);
+  writeFloor(shown);
+  const [floor, floorUrl] = await serve(FLOOR);
+  servers.push(floor);
   // The two pages alternate, run by run, so a change of load on the machine hits both.
-  const results = { reacalc: [], baseline: [] };
+  const results = { reacalc: [], floor: [] };
   for (let run = 0; run < runs; run++) {
-    results.reacalc.push(await measureOnce(browser, siteUrl));
-    results.baseline.push(await measureOnce(browser, `${baseUrl}baseline.html`));
+    results.reacalc.push(await measureOnce(browser, siteUrl, shown.rows.length));
+    results.floor.push(await measureOnce(browser, floorUrl, shown.rows.length));
   }
-  console.log(line('reacalc', summary(results.reacalc), bytes('build/web', SITE_FILES)));
-  console.log(line('baseline', summary(results.baseline), bytes('bench/web', BASELINE_FILES)));
+  console.log(line('reacalc', summary(results.reacalc), bytes(SITE, SITE_FILES)));
+  console.log(line('floor', summary(results.floor), bytes(FLOOR, FLOOR_FILES)));
 } finally {
   await browser.close();
   for (const child of servers) child.kill();
 }
-

@@ -1,0 +1,102 @@
+// The page in both colour schemes: axe-core finds no WCAG 2.2 AA fault in any
+// state a user can bring about, the dark scheme really repaints the page and
+// the chart, and the chart's colours keep their contrast there too.
+import AxeBuilder from '@axe-core/playwright';
+
+import { calculateButton, expect, fields, openPage, test } from './page_support.mjs';
+
+const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
+
+// Each state as a user reaches it, from a freshly opened page.
+const STATES = {
+  'before Calculate': async () => {},
+  'after Calculate': async (page) => {
+    await calculateButton(page).click();
+    await expect(page.locator('#chart svg')).toHaveCount(1);
+  },
+  'with the message shown': async (page) => {
+    await calculateButton(page).click();
+    await fields(page)[2].fill('0');
+    await calculateButton(page).click();
+    await expect(page.getByRole('alert')).toHaveText('Enter valid FPS > 0');
+  },
+};
+
+for (const scheme of ['light', 'dark']) {
+  test.describe(`${scheme} scheme`, () => {
+    test.use({ colorScheme: scheme });
+
+    for (const [state, reach] of Object.entries(STATES)) {
+      test(`axe finds no WCAG 2.2 AA violation ${state}`, async ({ page }) => {
+        await openPage(page);
+        await reach(page);
+        const { violations } = await new AxeBuilder({ page }).withTags(TAGS).analyze();
+        expect(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`)).toEqual([]);
+      });
+    }
+  });
+}
+
+// WCAG's relative luminance and contrast ratio of two "rgb(r, g, b)" colours.
+function contrast(a, b) {
+  const luminance = (rgb) => {
+    const [r, g, bl] = rgb.match(/\d+(\.\d+)?/g).slice(0, 3).map((v) => {
+      const c = Number(v) / 255;
+      return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
+  };
+  const [hi, lo] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (hi + 0.05) / (lo + 0.05);
+}
+
+// The colours that are actually painted, after the page's rules.
+const painted = (page) => page.evaluate(() => {
+  const chart = document.querySelector('#chart svg');
+  const css = (selector, property) => getComputedStyle(chart.querySelector(selector))[property];
+  return {
+    page: getComputedStyle(document.documentElement).backgroundColor,
+    text: getComputedStyle(document.body).color,
+    head: getComputedStyle(document.querySelector('th')).backgroundColor,
+    field: getComputedStyle(document.querySelector('input')).backgroundColor,
+    chart: css(':scope > rect', 'fill'),
+    heading: css('.heading', 'fill'),
+    ticks: css('.ticks text', 'fill'),
+    label: css('.axis-label text', 'fill'),
+    line: css('.steps path', 'stroke'),
+    dot: css('.steps circle', 'fill'),
+    grid: css('.grid path', 'stroke'),
+  };
+});
+
+test.describe('colours', () => {
+  test('dark scheme repaints the page, the table, the fields and the chart', async ({ page }) => {
+    const seen = {};
+    for (const colorScheme of ['light', 'dark']) {
+      await page.emulateMedia({ colorScheme });
+      await openPage(page);
+      await calculateButton(page).click();
+      seen[colorScheme] = await painted(page);
+    }
+    // Light is the chart's own attributes, untouched by the page.
+    expect(seen.light).toMatchObject({ chart: 'rgb(255, 255, 255)', line: 'rgb(31, 95, 191)',
+      ticks: 'rgb(68, 68, 68)', grid: 'rgb(221, 221, 221)' });
+    for (const key of Object.keys(seen.light)) {
+      expect(seen.dark[key], `${key} in the dark`).not.toBe(seen.light[key]);
+    }
+  });
+
+  for (const colorScheme of ['light', 'dark']) {
+    test(`${colorScheme}: chart text at 4.5:1 and its line at 3:1 or more`, async ({ page }) => {
+      await page.emulateMedia({ colorScheme });
+      await openPage(page);
+      await calculateButton(page).click();
+      const c = await painted(page);
+      for (const key of ['heading', 'ticks', 'label']) {
+        expect(contrast(c[key], c.chart), key).toBeGreaterThanOrEqual(4.5);
+      }
+      for (const key of ['line', 'dot']) expect(contrast(c[key], c.chart), key).toBeGreaterThanOrEqual(3);
+      expect(contrast(c.text, c.page), 'page text').toBeGreaterThanOrEqual(4.5);
+    });
+  }
+});
