@@ -5,6 +5,7 @@ import AxeBuilder from '@axe-core/playwright';
 
 import { calculateButton, expect, fields, openPage, test } from './page_support.mjs';
 
+const ANSWERS = '/?baseRea=0.45&firingMode=3&fps=60&rea=81&at=37&compare=120+144+240+30';
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
 
 // Each state as a user reaches it, from a freshly opened page.
@@ -13,6 +14,10 @@ const STATES = {
   'after Calculate': async (page) => {
     await calculateButton(page).click();
     await expect(page.locator('#chart svg')).toHaveCount(1);
+  },
+  'with a REA % and four compared frame rates': async (page) => {
+    await page.goto(ANSWERS);
+    await expect(page.locator('#chart g.series')).toHaveCount(5);
   },
   'with the message shown': async (page) => {
     await calculateButton(page).click();
@@ -97,6 +102,32 @@ test.describe('colours', () => {
       }
       for (const key of ['line', 'dot']) expect(contrast(c[key], c.chart), key).toBeGreaterThanOrEqual(3);
       expect(contrast(c.text, c.page), 'page text').toBeGreaterThanOrEqual(4.5);
+    });
+  }
+});
+
+test.describe('colours of the answers', () => {
+  for (const colorScheme of ['light', 'dark']) {
+    test(`${colorScheme}: every series, the legend, the marker and the row in effect keep their contrast`, async ({ page }) => {
+      await page.emulateMedia({ colorScheme });
+      await openPage(page, ANSWERS);
+      const c = await page.evaluate(() => {
+        const chart = document.querySelector('#chart svg');
+        const style = (e) => getComputedStyle(e);
+        const current = document.querySelector('tr[aria-current="true"] td');
+        return {
+          chart: style(chart.querySelector(':scope > rect')).fill,
+          series: [...chart.querySelectorAll('g.series path')].map((p) => style(p).stroke),
+          legend: [...chart.querySelectorAll('.legend text')].map((t) => style(t).fill),
+          marker: style(chart.querySelector('.at path')).stroke,
+          current: [style(current).color, style(current).backgroundColor],
+        };
+      });
+      expect(new Set(c.series).size, 'five distinct series colours').toBe(5);
+      for (const line of new Set(c.series)) expect(contrast(line, c.chart), line).toBeGreaterThanOrEqual(3);
+      for (const text of c.legend) expect(contrast(text, c.chart), 'legend').toBeGreaterThanOrEqual(4.5);
+      expect(contrast(c.marker, c.chart), 'marker').toBeGreaterThanOrEqual(3);
+      expect(contrast(...c.current), 'row in effect').toBeGreaterThanOrEqual(4.5);
     });
   }
 });
