@@ -8,3 +8,9 @@ else()
   target_compile_options(reacalc_flags INTERFACE
     -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
 endif()
+# The page's WebAssembly is fetched and compiled on every first visit: size
+# before speed, for the core and the chart too (-Oz after the build type's
+# -O3). The floating-point steps stay as written: the digest test proves it.
+if(EMSCRIPTEN)
+  target_compile_options(reacalc_flags INTERFACE -Oz)
+endif()
