@@ -30,7 +30,7 @@ void AppendShortest(std::string& out, double value) {
 // The BPS axis reaches the largest BPS of the table and of every series.
 Scale MakeScale(const CalcInputs& inputs, std::span<const BreakpointRow> rows,
                 std::span<const ComparisonSeries> series) {
-  const int32_t scanned = std::min(inputs.reaLimit, int32_t{100});
+  const int32_t scanned = ScannedPercentages(inputs);
   double maxBps = 0.0;
   for (const auto& row : rows) maxBps = std::max(maxBps, row.bps);
   for (const auto& s : series) {
