@@ -107,8 +107,9 @@ test.describe('the installed site', () => {
     page = await context.newPage();
     await openPage(page);
     expect(await buildSeen(page)).toEqual(build(1));
-    await page.waitForFunction(() => navigator.serviceWorker.getRegistration()
-      .then((r) => r?.waiting !== null && r?.waiting !== undefined));
+    // (A predicate's promise would count as truthy at once: poll its value.)
+    await expect.poll(() => page.evaluate(() => navigator.serviceWorker.getRegistration()
+      .then((r) => r?.waiting?.state ?? null)), { timeout: 30_000 }).toBe('installed');
     await page.reload();
     await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
     expect(await buildSeen(page)).toEqual(build(1));
