@@ -7,10 +7,10 @@
 // the first Calculate after load, and the bytes of each site. Prints one
 // "name key=value ..." line per page, the format print_table.py reads.
 // Usage: node bench/web/web_timings.mjs [RUNS]   (after cmake --build --preset web)
-import { spawn } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { chromium } from '@playwright/test';
+import { serveSite } from '../../tests/web/site_copy.mjs';
 
 const runs = Number(process.argv[2] ?? 25);
 const clicks = 10; // Calculates timed on each loaded page
@@ -26,21 +26,6 @@ const median = (xs) => {
   const s = [...xs].sort((a, b) => a - b);
   return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
 };
-
-// scripts/serve.mjs on a free port; resolves to [child, base URL].
-function serve(dir) {
-  const child = spawn(process.execPath, [`${root}scripts/serve.mjs`, dir, '0'],
-    { stdio: ['ignore', 'pipe', 'inherit'] });
-  return new Promise((resolve, reject) => {
-    let out = '';
-    child.stdout.on('data', (chunk) => {
-      out += chunk;
-      const m = / at (http:\/\/127\.0\.0\.1:\d+\/)/.exec(out);
-      if (m) resolve([child, m[1]]);
-    });
-    child.on('exit', (code) => reject(new Error(`server for ${dir} exited (${code})`)));
-  });
-}
 
 // What the real page shows after Calculate with its defaults.
 async function readRealPage(browser, url) {
@@ -138,12 +123,14 @@ const browser = await chromium.launch({
     '--disable-sync', '--no-first-run'],
 });
 try {
-  const [site, siteUrl] = await serve(SITE);
+  const site = await serveSite(SITE);
   servers.push(site);
+  const siteUrl = site.url;
   const shown = await readRealPage(browser, siteUrl);
   writeFloor(shown);
-  const [floor, floorUrl] = await serve(FLOOR);
+  const floor = await serveSite(FLOOR);
   servers.push(floor);
+  const floorUrl = floor.url;
   // The two pages alternate, run by run, so a change of load on the machine hits both.
   const results = { reacalc: [], floor: [] };
   for (let run = 0; run < runs; run++) {
@@ -154,5 +141,5 @@ try {
   console.log(line('floor', summary(results.floor), bytes(FLOOR, FLOOR_FILES)));
 } finally {
   await browser.close();
-  for (const child of servers) child.kill();
+  await Promise.all(servers.map((server) => server.stop()));
 }
