@@ -153,10 +153,7 @@ std::string ComparisonTable(const CalcInputs& inputs, const Comparison& comparis
   for (const int32_t percent : comparison.percents) {
     std::string line = std::to_string(percent);
     for (const auto& series : comparison.series) {
-      CalcInputs at = inputs;
-      at.fps = series.fps;
-      const auto& row = series.rows[RowInEffect(series.rows, percent)];
-      line += w.separator + FormatRowTexts(at, row).bps;
+      line += w.separator + ComparisonCell(inputs, series, percent);
     }
     w.out += line + w.lineEnd;
   }

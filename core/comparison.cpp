@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "format_row.h"
+
 Comparison CompareFrameRates(const CalcInputs& inputs, const FrameRateList& others) {
   Comparison comparison;
   const auto add = [&](int32_t fps) {
@@ -22,4 +24,11 @@ Comparison CompareFrameRates(const CalcInputs& inputs, const FrameRateList& othe
   comparison.percents.erase(std::unique(comparison.percents.begin(), comparison.percents.end()),
                             comparison.percents.end());
   return comparison;
+}
+
+std::string ComparisonCell(const CalcInputs& inputs, const ComparisonSeries& series,
+                           int32_t percent) {
+  CalcInputs at = inputs;
+  at.fps = series.fps;
+  return FormatRowTexts(at, series.rows[RowInEffect(series.rows, percent)]).bps;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "answer_inputs.h"
@@ -21,9 +22,12 @@ struct Comparison {
   // already listed is dropped.
   std::vector<ComparisonSeries> series;
   // Every series' percentages, ascending, each once: the comparison's rows.
-  // The cell of series s at percents[k] is its row in effect there,
-  // series[s].rows[RowInEffect(series[s].rows, percents[k])].
   std::vector<int32_t> percents;
 };
 
 [[nodiscard]] Comparison CompareFrameRates(const CalcInputs& inputs, const FrameRateList& others);
+
+// A cell of the comparison: the BPS text of the series' row in effect at
+// `percent`, formatted at the series' own fps.
+[[nodiscard]] std::string ComparisonCell(const CalcInputs& inputs, const ComparisonSeries& series,
+                                         int32_t percent);

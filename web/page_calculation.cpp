@@ -66,11 +66,7 @@ void AppendComparison(std::string& out, const CalcInputs& in, const Comparison& 
   out += '\n';
   for (const int32_t percent : comparison.percents) {
     out += std::to_string(percent);
-    for (const auto& series : comparison.series) {
-      CalcInputs at = in;
-      at.fps = series.fps;
-      out += '\t' + FormatRowTexts(at, series.rows[RowInEffect(series.rows, percent)]).bps;
-    }
+    for (const auto& series : comparison.series) out += '\t' + ComparisonCell(in, series, percent);
     out += '\n';
   }
 }
