@@ -1,5 +1,5 @@
 // A static file server for build/web on 127.0.0.1 only, with the types a
-// browser needs (application/wasm for streaming compilation). No caching, so
+// browser needs. No caching, so
 // a rebuilt page is what the next load gets.
 // Usage: node scripts/serve.mjs DIR [PORT]   (PORT 0: any free port)
 import { createServer } from 'node:http';
@@ -12,7 +12,6 @@ const TYPES = {
   '.mjs': 'text/javascript; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
   '.svg': 'image/svg+xml',
-  '.wasm': 'application/wasm',
   '.png': 'image/png',
   '.webmanifest': 'application/manifest+json',
 };

@@ -1,8 +1,12 @@
-// Loads the core (reacalc.wasm, built as a standalone module) and hands
-// app.js its functions and memory. It replaces Emscripten's generated glue:
-// the module needs one import and no runtime, so 9 KB of script to compile
-// before the WebAssembly could even start was pure load time.
+// Loads the core (a standalone WebAssembly module) and hands app.js its
+// functions and memory. embed_wasm.py writes the module's bytes into WASM
+// below at build time: fetching them apart meant an await on the network
+// while the page loaded, and the browser drew the page in that wait before
+// the core could be ready. From the script's own bytes the core is ready
+// before the first paint, as a page without WebAssembly would be.
 // Each exported function f is core._f, the names the C entry points have.
+
+const WASM = '@REACALC_WASM_BASE64@';
 
 // The core only exits on a broken invariant (abort): stop the call there.
 const imports = {
@@ -13,10 +17,28 @@ const imports = {
   },
 };
 
+function decodeBase64(text) {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
+// Compiled at once, without yielding to the page. Browsers that refuse that
+// on the main thread for a module this size (before 2023, Chromium's limit
+// was 4 KB) compile it in the background instead.
+async function instantiate(bytes) {
+  try {
+    return new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
+  } catch (error) {
+    if (!(error instanceof RangeError)) throw error;
+    return (await WebAssembly.instantiate(bytes, imports)).instance;
+  }
+}
+
 export default async function createReacalc() {
-  const url = new URL('reacalc.wasm', import.meta.url);
-  const { instance } = await WebAssembly.instantiateStreaming(fetch(url), imports);
-  const { exports } = instance;
+  const { exports } = await instantiate(decodeBase64(WASM));
   exports._initialize(); // static constructors
   const core = {
     // Views are made anew on each use: they would go stale if memory grew.

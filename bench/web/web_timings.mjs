@@ -18,7 +18,7 @@ const root = fileURLToPath(new URL('../../', import.meta.url));
 const SITE = `${root}build/web`;
 const FLOOR = `${root}build/web-floor`;
 // What a first visit loads (the worker's install comes after ready).
-const SITE_FILES = ['index.html', 'app.js', 'style.css', 'icon.svg', 'reacalc.js', 'reacalc.wasm'];
+const SITE_FILES = ['index.html', 'app.js', 'style.css', 'icon.svg', 'reacalc.js'];
 const FLOOR_FILES = ['index.html', 'floor.js', 'style.css', 'icon.svg'];
 
 const bytes = (dir, files) => files.reduce((sum, f) => sum + statSync(`${dir}/${f}`).size, 0);
@@ -49,7 +49,7 @@ function writeFloor(shown) {
   rmSync(FLOOR, { recursive: true, force: true });
   mkdirSync(FLOOR, { recursive: true });
   const html = readFileSync(`${SITE}/index.html`, 'utf8')
-    .replace(/<link rel="(modulepreload|preload)" href="reacalc\.[a-z]+"[^>]*>\n/g, '')
+    .replace(/<link rel="modulepreload" href="reacalc\.js"[^>]*>\n/, '')
     .replace(/<link rel="manifest"[^>]*>\n/, '')
     .replace('src="app.js"', 'src="floor.js"');
   if (!html.includes('src="floor.js"')) throw new Error('index.html no longer loads app.js');
