@@ -189,6 +189,35 @@ test.describe('share links', () => {
   });
 });
 
+// In the page, before its scripts: an older browser if asked (no
+// Uint8Array.fromBase64, and the main thread may not compile a module this
+// size), and whether the page was ready by DOMContentLoaded.
+function noteLoad(older) {
+  if (older) {
+    delete Uint8Array.fromBase64;
+    WebAssembly.Module = function refuse() { throw new RangeError('too large for the main thread'); };
+  }
+  document.addEventListener('DOMContentLoaded', () => {
+    window.readyWhenLoaded = document.documentElement.dataset.ready === 'true';
+  });
+}
+
+test.describe('loading the core', () => {
+  for (const { name, older, readyWhenLoaded } of [
+    // Nothing to wait for on the network: ready before the first paint.
+    { name: 'is ready by DOMContentLoaded', older: false, readyWhenLoaded: true },
+    { name: 'in an older browser compiles in the background', older: true, readyWhenLoaded: false },
+  ]) {
+    test(name, async ({ page }) => {
+      await page.addInitScript(noteLoad, older);
+      await openPage(page);
+      expect(await page.evaluate(() => window.readyWhenLoaded)).toBe(readyWhenLoaded);
+      await calculateButton(page).click();
+      await expectRows(page, DEFAULT_ROWS);
+    });
+  }
+});
+
 test.describe('nothing but the page', () => {
   test('load and Calculate fetch only the site\'s own files', async ({ page, baseURL }) => {
     const urls = [];
