@@ -1,6 +1,5 @@
 // A static file server for build/web on 127.0.0.1 only, with the types a
-// browser needs. No caching, so
-// a rebuilt page is what the next load gets.
+// browser needs. No caching, so a rebuilt page is what the next load gets.
 // Usage: node scripts/serve.mjs DIR [PORT]   (PORT 0: any free port)
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
