@@ -4,25 +4,16 @@
 //   lighthouse performance=1 accessibility=1 best_practices=1 seo=1
 // and the title of any scored audit that did not pass, on stderr.
 // Usage: node bench/web/lighthouse.mjs   (after cmake --build --preset web)
-import { spawn } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
 import * as chromeLauncher from 'chrome-launcher';
 import lighthouse from 'lighthouse';
+import { serveSite } from '../../tests/web/site_copy.mjs';
 
 const root = fileURLToPath(new URL('../../', import.meta.url));
 const CATEGORIES = ['performance', 'accessibility', 'best-practices', 'seo'];
 
-const server = spawn(process.execPath, [`${root}scripts/serve.mjs`, `${root}build/web`, '0'],
-  { stdio: ['ignore', 'pipe', 'inherit'] });
-const url = await new Promise((resolve, reject) => {
-  let out = '';
-  server.stdout.on('data', (chunk) => {
-    out += chunk;
-    const m = / at (http:\/\/127\.0\.0\.1:\d+\/)/.exec(out);
-    if (m) resolve(m[1]);
-  });
-  server.on('exit', (code) => reject(new Error(`server exited (${code})`)));
-});
+const server = await serveSite(`${root}build/web`);
+const { url } = server;
 
 const chrome = await chromeLauncher.launch({
   chromePath: '/usr/bin/chromium',
@@ -44,5 +35,5 @@ try {
   }
 } finally {
   await chrome.kill();
-  server.kill();
+  await server.stop();
 }
