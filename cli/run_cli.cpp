@@ -3,8 +3,8 @@
 #include "answer_inputs.h"
 #include "calc_inputs.h"
 #include "comparison.h"
-#include "format_row.h"
 #include "svg_chart.h"
+#include "table_text.h"
 
 namespace {
 
@@ -39,20 +39,21 @@ constexpr const char* kUsage =
     "  --help          this text\n"
     "  --version       the program's name and version\n"
     "  --              ends the options: what follows is a value even if it starts with '-'\n"
-    "Only one of --frames, --at and --compare.\n"
+    "Only one of --frames, --at and --compare; with --svg, --at and --compare\n"
+    "may come together (the marker on the compared series).\n"
     "\n"
     "Prints a header line REA<TAB>BPS and one line per row. Exit status: 0 on\n"
     "success, 1 when a value is invalid (its message on stderr; the four values\n"
     "first, then P, then LIST), 2 on wrong usage.\n";
 
 enum class Output { kTable, kCsv, kSvg };
-enum class Answer { kTable, kFrames, kAt, kCompare };
 
 struct Options {
   Output output = Output::kTable;
-  Answer answer = Answer::kTable;
-  std::wstring answerValue;  // P or LIST
-  std::size_t first = 0;     // the first of the four values
+  bool frames = false;
+  const std::wstring* at = nullptr;       // P
+  const std::wstring* compare = nullptr;  // LIST
+  std::size_t first = 0;                  // the first of the four values
   bool wrong = false;
   const char* reply = nullptr;  // --help or --version: this text and nothing else
 };
@@ -68,96 +69,34 @@ Options ReadOptions(std::span<const std::wstring> args) {
   Options o;
   for (; o.first < args.size(); ++o.first) {
     const std::wstring& arg = args[o.first];
-    Output output = o.output;
-    Answer answer = o.answer;
     if (arg == L"--help" || arg == L"--version") {
       o.reply = arg == L"--help" ? kUsage : "reacalc-cli " REACALC_VERSION "\n";
       return o;
     }
-    if (arg == L"--csv") {
-      output = Output::kCsv;
-    } else if (arg == L"--svg") {
-      output = Output::kSvg;
+    if (arg == L"--csv" || arg == L"--svg") {
+      const Output output = arg == L"--csv" ? Output::kCsv : Output::kSvg;
+      // A table and a chart at once are a mistake.
+      o.wrong = o.wrong || (o.output != Output::kTable && o.output != output);
+      o.output = output;
     } else if (arg == L"--frames") {
-      answer = Answer::kFrames;
+      o.frames = true;
     } else if (arg == L"--at" || arg == L"--compare") {
-      answer = arg == L"--at" ? Answer::kAt : Answer::kCompare;
+      const std::wstring*& value = arg == L"--at" ? o.at : o.compare;
       // Two values for one question are a mistake too, not a choice of the last.
-      o.wrong = o.wrong || o.answer == answer || o.first + 1 == args.size();
-      if (o.first + 1 < args.size()) o.answerValue = args[++o.first];
+      o.wrong = o.wrong || value != nullptr || o.first + 1 == args.size();
+      if (o.first + 1 < args.size()) value = &args[++o.first];
     } else {
       if (arg == L"--") ++o.first;
       break;
     }
-    // A table and a chart at once, or two questions, are mistakes.
-    o.wrong = o.wrong || (o.output != Output::kTable && o.output != output) ||
-              (o.answer != Answer::kTable && o.answer != answer);
-    o.output = output;
-    o.answer = answer;
   }
-  o.wrong = o.wrong || (o.answer == Answer::kFrames && o.output == Output::kSvg) ||
-            args.size() - o.first != 4;
+  // One question at a time; only the chart can show a marker and the
+  // compared series together.
+  const int questions = o.frames + (o.at != nullptr) + (o.compare != nullptr);
+  const bool markedComparison = o.output == Output::kSvg && !o.frames && questions == 2;
+  o.wrong = o.wrong || (questions > 1 && !markedComparison) ||
+            (o.frames && o.output == Output::kSvg) || args.size() - o.first != 4;
   return o;
-}
-
-struct Writer {
-  const char* separator;
-  const char* lineEnd;
-  std::string out;
-
-  void Line(std::initializer_list<std::string> fields) {
-    bool firstField = true;
-    for (const auto& field : fields) {
-      if (!firstField) out += separator;
-      out += field;
-      firstField = false;
-    }
-    out += lineEnd;
-  }
-};
-
-std::string Table(const CalcInputs& inputs, Writer w, bool frames) {
-  if (frames) {
-    w.Line({"REA", "BPS", "FRAMES"});
-  } else {
-    w.Line({"REA", "BPS"});
-  }
-  for (const auto& row : ComputeBreakpointTable(inputs)) {
-    const RowTexts t = FormatRowTexts(inputs, row);
-    if (frames) {
-      w.Line({t.rea, t.bps, t.frames});
-    } else {
-      w.Line({t.rea, t.bps});
-    }
-  }
-  return w.out;
-}
-
-std::string Standing(const CalcInputs& inputs, int32_t percent, Writer w) {
-  const auto rows = ComputeBreakpointTable(inputs);
-  const std::size_t k = RowInEffect(rows, percent);
-  const RowTexts since = FormatRowTexts(inputs, rows[k]);
-  const RowTexts next = k + 1 < rows.size() ? FormatRowTexts(inputs, rows[k + 1]) : RowTexts{};
-  w.Line({"AT", "BPS", "FRAMES", "SINCE", "NEXT", "NEXT_BPS", "NEXT_FRAMES"});
-  w.Line({std::to_string(percent), since.bps, since.frames, since.rea, next.rea, next.bps,
-          next.frames});
-  return w.out;
-}
-
-std::string ComparisonTable(const CalcInputs& inputs, const Comparison& comparison, Writer w) {
-  std::string header = "REA";
-  for (const auto& series : comparison.series) {
-    header += w.separator + ("BPS@" + std::to_string(series.fps));
-  }
-  w.out += header + w.lineEnd;
-  for (const int32_t percent : comparison.percents) {
-    std::string line = std::to_string(percent);
-    for (const auto& series : comparison.series) {
-      line += w.separator + ComparisonCell(inputs, series, percent);
-    }
-    w.out += line + w.lineEnd;
-  }
-  return w.out;
 }
 
 CliResult Fail(int exitCode, std::string err) {
@@ -187,17 +126,16 @@ CliResult RunCli(std::span<const std::wstring> args) {
   const auto& inputs = std::get<CalcInputs>(parsed);
 
   ChartAnswers chart;
-  int32_t percent = 0;
-  Comparison comparison;
-  if (o.answer == Answer::kAt) {
-    const auto at = ParseStandingPercent(o.answerValue.c_str(), inputs);
+  if (o.at) {
+    const auto at = ParseStandingPercent(o.at->c_str(), inputs);
     if (const auto* error = std::get_if<AnswerInputError>(&at)) {
       return Fail(1, Narrow(error->message) + "\n");
     }
-    percent = std::get<int32_t>(at);
-    chart.markerPercent = percent;
-  } else if (o.answer == Answer::kCompare) {
-    const auto list = ParseFrameRateList(o.answerValue.c_str());
+    chart.markerPercent = std::get<int32_t>(at);
+  }
+  Comparison comparison;
+  if (o.compare) {
+    const auto list = ParseFrameRateList(o.compare->c_str());
     if (const auto* error = std::get_if<AnswerInputError>(&list)) {
       return Fail(1, Narrow(error->message) + "\n");
     }
@@ -206,16 +144,16 @@ CliResult RunCli(std::span<const std::wstring> args) {
   }
 
   CliResult result;
-  const bool csv = o.output == Output::kCsv;
-  const Writer writer{csv ? "," : "\t", csv ? "\r\n" : "\n", {}};
+  const TableStyle& style = o.output == Output::kCsv ? kCsvTable : kTabTable;
+  const auto rows = ComputeBreakpointTable(inputs);
   if (o.output == Output::kSvg) {
-    result.out = RenderChartSvg(inputs, ComputeBreakpointTable(inputs), chart);
-  } else if (o.answer == Answer::kAt) {
-    result.out = Standing(inputs, percent, writer);
-  } else if (o.answer == Answer::kCompare) {
-    result.out = ComparisonTable(inputs, comparison, writer);
+    result.out = RenderChartSvg(inputs, rows, chart);
+  } else if (o.at) {
+    result.out = WriteStandingRecord(inputs, rows, chart.markerPercent, style);
+  } else if (o.compare) {
+    result.out = WriteComparisonTable(inputs, comparison, style);
   } else {
-    result.out = Table(inputs, writer, o.answer == Answer::kFrames);
+    result.out = WriteRowsTable(inputs, rows, o.frames, style);
   }
   result.binary = o.output != Output::kTable;
   return result;

@@ -13,12 +13,13 @@
 //      "37 10.000 6 34 45 12.000 5"; the last three empty with no next row.
 //    --compare 120,144: "REA BPS@60 BPS@120 BPS@144", a row per percentage
 //      of any series, each cell the BPS in effect there.
-//    With --svg, --at draws a marker and --compare one series per frame rate.
+//    With --svg, --at draws a marker and --compare one series per frame rate,
+//    both together when both are given.
 // 1: a field failed its rule: its message alone on stderr, stdout empty; then
 //    P ("Enter your REA % from 0 to 80"), then LIST.
 // 2: not exactly four values, --csv with --svg, --frames with --svg, two of
-//    --frames/--at/--compare, or --at/--compare without its value: usage on
-//    stderr.
+//    --frames/--at/--compare (but --at with --compare is a chart's, with
+//    --svg), or --at/--compare without its value: usage on stderr.
 // Options are recognised only before the first value; any other argument,
 // "-1" included, is a value and is judged by its field's rule.
 #pragma once

@@ -203,6 +203,13 @@ TEST(RunCli, PlayersAnswersFailures) {
       {{L"0.45", L"3", L"60", L"81", L"--at"}, 2, ""},
       {{L"--at", L"0.45", L"3", L"60", L"81"}, 2, ""},  // 0.45 is P: three values left
       {{L"--compare"}, 2, ""},
+      // The marker and the series together only on a chart.
+      {{L"--csv", L"--at", L"3", L"--compare", L"120", L"0.45", L"3", L"60", L"81"}, 2, ""},
+      {{L"--svg", L"--at", L"3", L"--compare", L"120", L"--frames", L"0.45", L"3", L"60", L"81"},
+       2,
+       ""},
+      {{L"--svg", L"--at", L"3", L"--compare", L"120", L"0.45", L"3", L"60", L"81"}, 0, ""},
+      {{L"--svg", L"--compare", L"0", L"--at", L"81", L"0.45", L"3", L"60", L"81"}, 1, rea},
   };
   for (const auto& c : cases) {
     const auto r = RunCli(c.args);

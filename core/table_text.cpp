@@ -1,0 +1,70 @@
+#include "table_text.h"
+
+#include <initializer_list>
+
+#include "format_row.h"
+
+namespace {
+
+void Line(std::string& out, const TableStyle& style, std::initializer_list<std::string> fields) {
+  bool first = true;
+  for (const auto& field : fields) {
+    if (!first) out += style.separator;
+    out += field;
+    first = false;
+  }
+  out += style.lineEnd;
+}
+
+}  // namespace
+
+std::string WriteRowsTable(const CalcInputs& inputs, std::span<const BreakpointRow> rows,
+                           bool frames, const TableStyle& style) {
+  std::string out;
+  const char* framesHeader = style.pageHeaders ? "Frames" : "FRAMES";
+  if (frames) {
+    Line(out, style, {"REA", "BPS", framesHeader});
+  } else {
+    Line(out, style, {"REA", "BPS"});
+  }
+  for (const auto& row : rows) {
+    const RowTexts t = FormatRowTexts(inputs, row);
+    if (frames) {
+      Line(out, style, {t.rea, t.bps, t.frames});
+    } else {
+      Line(out, style, {t.rea, t.bps});
+    }
+  }
+  return out;
+}
+
+std::string WriteComparisonTable(const CalcInputs& inputs, const Comparison& comparison,
+                                 const TableStyle& style) {
+  std::string out = "REA";
+  const char* bpsHeader = style.pageHeaders ? "BPS @ " : "BPS@";
+  for (const auto& series : comparison.series) {
+    out += style.separator + (bpsHeader + std::to_string(series.fps));
+  }
+  out += style.lineEnd;
+  for (const int32_t percent : comparison.percents) {
+    out += std::to_string(percent);
+    for (const auto& series : comparison.series) {
+      out += style.separator + ComparisonCell(inputs, series, percent);
+    }
+    out += style.lineEnd;
+  }
+  return out;
+}
+
+std::string WriteStandingRecord(const CalcInputs& inputs, std::span<const BreakpointRow> rows,
+                                int32_t percent, const TableStyle& style) {
+  const std::size_t k = RowInEffect(rows, percent);
+  const RowTexts since = FormatRowTexts(inputs, rows[k]);
+  const RowTexts next = k + 1 < rows.size() ? FormatRowTexts(inputs, rows[k + 1]) : RowTexts{};
+  std::string out;
+  Line(out, style, {"AT", "BPS", "FRAMES", "SINCE", "NEXT", "NEXT_BPS", "NEXT_FRAMES"});
+  Line(out, style,
+       {std::to_string(percent), since.bps, since.frames, since.rea, next.rea, next.bps,
+        next.frames});
+  return out;
+}

@@ -1,0 +1,44 @@
+// The tables as text, for every face that writes bytes: the CLI prints them,
+// the page shows them and carries them out (copies, downloads). One writer,
+// so the page's copy and the CLI's output can never drift apart.
+//
+//   rows, frames:  "REA<TAB>BPS<TAB>FRAMES" then "0<TAB>6.667<TAB>9" ...
+//   comparison:    "REA<TAB>BPS@60<TAB>BPS@120" then "0<TAB>6.667<TAB>6.667" ...
+//   standing:      "AT<TAB>BPS<TAB>FRAMES<TAB>SINCE<TAB>NEXT<TAB>NEXT_BPS<TAB>NEXT_FRAMES"
+//                  then "37<TAB>10.000<TAB>6<TAB>34<TAB>45<TAB>12.000<TAB>5"
+// Every line ends with the style's line end, the last one too. Cells are
+// numbers, so CSV needs no quoting.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "breakpoint_table.h"
+#include "comparison.h"
+
+struct TableStyle {
+  const char* separator;
+  const char* lineEnd;
+  // The page's own column headers: "Frames" for FRAMES, "BPS @ 60" for BPS@60.
+  bool pageHeaders;
+};
+
+inline constexpr TableStyle kTabTable{"\t", "\n", false};
+inline constexpr TableStyle kCsvTable{",", "\r\n", false};  // RFC 4180
+inline constexpr TableStyle kPageTable{"\t", "\n", true};
+
+// The table, with a third column of frames per shot when `frames` is set.
+[[nodiscard]] std::string WriteRowsTable(const CalcInputs& inputs,
+                                         std::span<const BreakpointRow> rows, bool frames,
+                                         const TableStyle& style);
+
+[[nodiscard]] std::string WriteComparisonTable(const CalcInputs& inputs,
+                                               const Comparison& comparison,
+                                               const TableStyle& style);
+
+// Where `percent` stands: the row in effect there and the next framebreak
+// (the last three fields empty when there is none).
+[[nodiscard]] std::string WriteStandingRecord(const CalcInputs& inputs,
+                                              std::span<const BreakpointRow> rows, int32_t percent,
+                                              const TableStyle& style);
