@@ -7,6 +7,7 @@
 #include "comparison.h"
 #include "format_row.h"
 #include "svg_chart.h"
+#include "table_text.h"
 
 namespace {
 
@@ -52,28 +53,9 @@ std::string StandingSentence(const CalcInputs& in, const std::vector<BreakpointR
          Frames(next.frames) + ".";
 }
 
-void AppendTable(std::string& out, const CalcInputs& in, const std::vector<BreakpointRow>& rows) {
-  out += "REA\tBPS\tFrames\n";
-  for (const auto& row : rows) {
-    const RowTexts t = FormatRowTexts(in, row);
-    out += t.rea + '\t' + t.bps + '\t' + t.frames + '\n';
-  }
-}
-
-void AppendComparison(std::string& out, const CalcInputs& in, const Comparison& comparison) {
-  out += "REA";
-  for (const auto& series : comparison.series) out += "\tBPS @ " + std::to_string(series.fps);
-  out += '\n';
-  for (const int32_t percent : comparison.percents) {
-    out += std::to_string(percent);
-    for (const auto& series : comparison.series) out += '\t' + ComparisonCell(in, series, percent);
-    out += '\n';
-  }
-}
-
 }  // namespace
 
-std::string CalculatePage(const FieldText (&fields)[kPageFields]) {
+std::string CalculatePage(const FieldText (&fields)[kPageFields], PageAnswer answer) {
   std::string out;
   CalcInputs in{};
   if (!Take(ParseBaseRea(Whole(fields[0])), in.baseRea, out) ||
@@ -92,17 +74,22 @@ std::string CalculatePage(const FieldText (&fields)[kPageFields]) {
   if (comparing && !Take(ParseFrameRateList(Whole(fields[5])), others, out)) return out;
 
   const auto rows = ComputeBreakpointTable(in);
-  Comparison comparison;
+  const Comparison comparison = comparing ? CompareFrameRates(in, others) : Comparison{};
+  if (answer != PageAnswer::kShown) {
+    // What reacalc-cli --frames (or --compare LIST) prints, with --csv for kCsv.
+    const TableStyle& style = answer == PageAnswer::kCsv ? kCsvTable : kTabTable;
+    return comparing ? WriteComparisonTable(in, comparison, style)
+                     : WriteRowsTable(in, rows, true, style);
+  }
   std::size_t current = 0;
   if (comparing) {
-    comparison = CompareFrameRates(in, others);
     answers.series = comparison.series;
-    AppendComparison(out, in, comparison);
+    out += WriteComparisonTable(in, comparison, kPageTable);
     while (current + 1 < comparison.percents.size() &&
            comparison.percents[current + 1] <= answers.markerPercent)
       ++current;
   } else {
-    AppendTable(out, in, rows);
+    out += WriteRowsTable(in, rows, true, kPageTable);
     current = standing ? RowInEffect(rows, answers.markerPercent) : 0;
   }
   out += '\n';

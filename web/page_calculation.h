@@ -10,6 +10,10 @@
 // effect there, a TAB and the sentence for the main Fps:
 //   "3<TAB>At 37 %: 10.000 BPS (6 frames a shot) since 34 %. Next framebreak
 //    at 45 % (+8): 12.000 BPS (5 frames a shot)."
+// The chart is what reacalc-cli --svg [--at P] [--compare LIST] writes.
+// PageAnswer::kTable and kCsv give, for the same texts, only the table the
+// page carries out: what reacalc-cli --frames prints (--compare LIST when
+// Compare Fps is set), and the same with --csv; a bad input as above.
 // Inputs are judged in that order, each by its rule, as the window and the
 // CLI do; an empty REA % or Compare Fps is off. A text holding U+0000 (a
 // share link can carry one; nobody can type it) fails its input: the
@@ -26,4 +30,7 @@ struct FieldText {
 
 inline constexpr int kPageFields = 6;
 
-[[nodiscard]] std::string CalculatePage(const FieldText (&fields)[kPageFields]);
+enum class PageAnswer { kShown, kTable, kCsv };
+
+[[nodiscard]] std::string CalculatePage(const FieldText (&fields)[kPageFields],
+                                        PageAnswer answer = PageAnswer::kShown);

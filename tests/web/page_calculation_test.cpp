@@ -6,18 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "breakpoint_table.h"
+#include "run_cli.h"
 #include "svg_chart.h"
 
 namespace {
 
 std::string Calculate(std::wstring b, std::wstring f, std::wstring p, std::wstring r,
-                      std::wstring at = L"", std::wstring compare = L"") {
+                      std::wstring at = L"", std::wstring compare = L"",
+                      PageAnswer answer = PageAnswer::kShown) {
   const FieldText fields[kPageFields] = {
       {b.c_str(), b.size()}, {f.c_str(), f.size()},   {p.c_str(), p.size()},
       {r.c_str(), r.size()}, {at.c_str(), at.size()}, {compare.c_str(), compare.size()}};
-  return CalculatePage(fields);
+  return CalculatePage(fields, answer);
 }
 
 // The answer up to the chart: the table, the empty line and the standing line.
@@ -71,6 +74,40 @@ TEST(PageCalculation, ComparisonTableAndItsRowInEffect) {
             "REA\tBPS @ 60\tBPS @ 120\tBPS @ 144\n0\t6.667\t6.667\t6.545\n"
             "3\t6.667\t6.667\t6.857\n6\t6.667\t7.059\t6.857\n\n"
             "1\tAt 5 %: 6.667 BPS (9 frames a shot) since 0 %. No further framebreak up to 6 %.\n");
+}
+
+// What the page copies and downloads is what reacalc-cli prints for the same
+// texts: the table with --frames (or --compare), its CSV, and the chart.
+TEST(PageCalculation, CarriesOutWhatTheCliPrints) {
+  struct Case {
+    std::wstring b, f, p, r, at, compare;
+  };
+  const Case cases[] = {
+      {L"0.45", L"3", L"60", L"81", L"", L""},
+      {L" \uFF10.45", L"007", L"6\uFF10", L"250", L"37", L""},
+      {L"100", L"1", L"60", L"100", L"", L""},  // empty Frames cells
+      {L"0.45", L"3", L"60", L"81", L"", L"120, 144"},
+      {L"0.45", L"3", L"60", L"81", L"37", L"144 120 60 240"},
+  };
+  for (const auto& c : cases) {
+    auto cli = [&](std::vector<std::wstring> args, bool svg) {
+      if (svg && !c.at.empty()) args.insert(args.end(), {L"--at", c.at});
+      if (!c.compare.empty()) {
+        args.insert(args.end(), {L"--compare", c.compare});
+      } else if (!svg) {
+        args.push_back(L"--frames");
+      }
+      args.insert(args.end(), {L"--", c.b, c.f, c.p, c.r});
+      return RunCli(args).out;
+    };
+    const std::string shown = Calculate(c.b, c.f, c.p, c.r, c.at, c.compare);
+    EXPECT_EQ(shown.substr(shown.find("<svg")), cli({L"--svg"}, true));
+    EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare, PageAnswer::kTable), cli({}, false));
+    EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare, PageAnswer::kCsv),
+              cli({L"--csv"}, false));
+  }
+  EXPECT_EQ(Calculate(L"0.45", L"3", L"6O", L"81", L"", L"", PageAnswer::kCsv),
+            "!Enter valid FPS > 0");
 }
 
 TEST(PageCalculation, FirstBadInputInOrder) {
