@@ -1,6 +1,9 @@
 // The page: the six fields go to the core exactly as typed, and its answer
 // fills the table, the standing and the chart, or names the first bad input.
+// What a Calculate showed can then be copied, downloaded or kept as a setup.
 import createReacalc from './reacalc.js';
+import { chartPng, copyText, download, fileName } from './carry.js';
+import { MAX_SETUPS, readSetups, setupName, withSetup, writeSetups } from './setups.js';
 
 const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare'];
 const OPTIONAL = new Set(['at', 'compare']); // empty: that answer is off
@@ -13,18 +16,27 @@ const standing = document.getElementById('standing');
 const thead = document.querySelector('thead');
 const tbody = document.querySelector('tbody');
 const chart = document.getElementById('chart');
+const notice = document.getElementById('notice');
+const carryButtons = document.querySelectorAll('[data-carry]');
+const setupForm = document.getElementById('save-setup');
+const setupList = document.getElementById('setups');
 
 const core = await createReacalc();
 
+// What the last successful Calculate showed: its six texts and its chart.
+let shown = null;
+
+const ANSWER = { shown: 0, table: 1, csv: 2 }; // bindings.cpp
+
 // Writes each text's UTF-16 code units into the core's field buffers, one per
 // wchar_t, and returns the core's answer (bindings.cpp).
-function calculateInCore(texts) {
+function calculateInCore(texts, answer = ANSWER.shown) {
   const lengths = texts.map((text, i) => {
     const buffer = core._reacalc_field(i) / 4;
     for (let k = 0; k < text.length; k++) core.HEAPU32[buffer + k] = text.charCodeAt(k);
     return text.length;
   });
-  const start = core._reacalc_calculate(...lengths);
+  const start = core._reacalc_calculate(...lengths, answer);
   const end = core.HEAPU8.indexOf(0, start);
   return new TextDecoder().decode(core.HEAPU8.subarray(start, end));
 }
@@ -71,14 +83,110 @@ function calculate() {
   const [current, sentence = ''] = answer.slice(tableEnd + 2, standingEnd).split('\t');
   showTable(answer.slice(0, tableEnd).split('\n'), sentence ? Number(current) : -1);
   standing.textContent = sentence;
-  showChart(answer.slice(standingEnd + 1));
-  // The share link, with the optional answers only when asked; replacing the
-  // history entry costs milliseconds, so only when it changes.
+  const svg = answer.slice(standingEnd + 1);
+  showChart(svg);
+  // Replacing the history entry costs milliseconds, so only when it changes.
+  const query = shareQuery(texts);
+  if (query !== location.search) history.replaceState(null, '', query);
+  if (!shown) for (const button of carryButtons) button.disabled = false;
+  shown = { texts, svg, query };
+}
+
+// The share link's query, with the optional answers only when asked.
+function shareQuery(texts) {
   const shared = FIELDS.map((name, i) => [name, texts[i]])
     .filter(([name, text]) => !OPTIONAL.has(name) || text !== '');
-  const query = `?${new URLSearchParams(shared)}`;
-  if (query !== location.search) history.replaceState(null, '', query);
+  return `?${new URLSearchParams(shared)}`;
 }
+
+// A confirmation goes to the polite status, a refusal to the alert; a
+// confirmation clears an earlier refusal, never a field's message.
+let refusal = null;
+function tell(text) {
+  if (message.textContent === refusal) message.textContent = '';
+  notice.textContent = text;
+}
+function refuse(text) {
+  notice.textContent = '';
+  message.textContent = refusal = text;
+}
+
+const shareUrl = (query) => new URL(query, location.href).href;
+const shownFile = (extension) => fileName(shown.texts.slice(0, 4), extension);
+
+const CARRY = {
+  'copy-table': () => copyText(calculateInCore(shown.texts, ANSWER.table)).then(
+    () => tell('Table copied'), () => refuse('The browser refused the clipboard: nothing was copied.')),
+  'copy-link': () => copyText(shareUrl(shown.query)).then(
+    () => tell('Link copied'), () => refuse('The browser refused the clipboard: nothing was copied.')),
+  'download-csv': () => {
+    download(new Blob([calculateInCore(shown.texts, ANSWER.csv)], { type: 'text/csv' }), shownFile('csv'));
+    tell('CSV downloaded');
+  },
+  'download-svg': () => {
+    download(new Blob([shown.svg], { type: 'image/svg+xml' }), shownFile('svg'));
+    tell('SVG downloaded');
+  },
+  'download-png': () => {
+    const name = shownFile('png');
+    return chartPng(shown.svg, 2).then((png) => {
+      download(png, name);
+      tell('PNG downloaded');
+    }, () => refuse('The chart could not be drawn as a PNG.'));
+  },
+};
+for (const button of carryButtons) {
+  if (button.dataset.carry in CARRY) button.addEventListener('click', CARRY[button.dataset.carry]);
+}
+
+// Saved setups: each a link that opens like a share link, and its Delete.
+function showSetups(setups) {
+  setupList.replaceChildren(...setups.map(({ name, fields }) => {
+    const link = document.createElement('a');
+    link.href = shareQuery(FIELDS.map((f) => fields[f]));
+    link.textContent = name;
+    const remove = document.createElement('button');
+    remove.type = 'button';
+    remove.textContent = 'Delete';
+    remove.setAttribute('aria-label', `Delete ${name}`);
+    remove.addEventListener('click', () => deleteSetup(name));
+    const item = document.createElement('li');
+    item.append(link, ' ', remove);
+    return item;
+  }));
+}
+
+function keep(setups, done) {
+  if (!writeSetups(setups)) {
+    refuse('This browser would not keep the setup: its storage is blocked or full.');
+    return;
+  }
+  showSetups(setups);
+  tell(done);
+}
+
+function deleteSetup(name) {
+  keep(readSetups(FIELDS).filter((s) => s.name !== name), 'Setup deleted');
+}
+
+setupForm.addEventListener('submit', (event) => {
+  event.preventDefault();
+  if (!shown) return;
+  const name = setupName(setupForm.elements.name.value);
+  if (!name) {
+    refuse('Enter a setup name of 1 to 40 characters.');
+    return;
+  }
+  const fields = Object.fromEntries(FIELDS.map((f, i) => [f, shown.texts[i]]));
+  // Read again: another tab may have changed the list.
+  const setups = withSetup(readSetups(FIELDS), { name, fields });
+  if (!setups) {
+    refuse(`${MAX_SETUPS} setups are saved: delete one before saving another.`);
+    return;
+  }
+  keep(setups, 'Setup saved');
+});
+showSetups(readSetups(FIELDS));
 
 form.addEventListener('submit', (event) => {
   event.preventDefault();

@@ -42,7 +42,7 @@ test.describe('the player\'s answers', () => {
     for (const [texts, sentence, current] of cases) {
       for (const [i, name] of ALL.entries()) await page.locator(`#${name}`).fill(texts[i]);
       await at(page).press('Enter');
-      await expect(page.getByRole('status')).toHaveText(sentence);
+      await expect(page.locator('#standing')).toHaveText(sentence);
       const got = await readPage(page, ALL);
       expect([got.current, got.currentCount, got.marker]).toEqual([current, 1, [texts[4]]]);
       expect(got.search).toBe(linkOf(texts).slice(1));
