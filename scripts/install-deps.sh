@@ -15,11 +15,31 @@ install_deps() {
     "${missing[@]}" >/dev/null
 }
 
-# What every build needs: native and cross compilers, GoogleTest, Wine with
-# its fonts (Marlett draws the caption buttons), Xvfb, and python3 for the
-# scripts' checks.
-base_packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb python3)
+# Runs install_deps PKG... in the background, output to build/installs.log,
+# so the downloads overlap the first builds; wait_for_background_deps then
+# waits for it and fails as it did. Nothing else may use apt meanwhile.
+install_deps_in_background() {
+  mkdir -p build
+  install_deps "$@" >build/installs.log 2>&1 &
+  background_deps_pid=$!
+}
+wait_for_background_deps() {
+  [ -n "${background_deps_pid:-}" ] || return 0
+  local status=0
+  wait "$background_deps_pid" || status=$?
+  background_deps_pid=
+  cat build/installs.log
+  return "$status"
+}
+
+# What the native trees need: compiler, GoogleTest (Debian's built library,
+# and its sources for the cross builds), python3 for the scripts' checks.
+native_packages=(cmake make g++ googletest libgtest-dev python3)
+# The Windows trees: the cross compiler, Wine with its fonts (Marlett draws
+# the caption buttons) and Xvfb.
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb)
+# What every build needs.
+base_packages=("${native_packages[@]}" "${windows_packages[@]}")
 
 # Hardening: clang with libFuzzer and the sanitizer run-times (scripts/fuzz
 # and the corpus replays), wrestool for the checks of the Windows program.
