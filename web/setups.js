@@ -9,15 +9,6 @@ export const MAX_SETUPS = 50;
 const MAX_NAME = 40; // characters, not UTF-16 units
 const MAX_UNITS = 63; // a field's text, as the page takes it
 
-// Access itself throws SecurityError where storage is blocked.
-function storage() {
-  try {
-    return window.localStorage;
-  } catch {
-    return null;
-  }
-}
-
 // The trimmed name, or null when it is not 1 to 40 characters.
 export function setupName(text) {
   const name = text.trim();
@@ -36,7 +27,8 @@ function validSetup(entry, fieldNames) {
 export function readSetups(fieldNames) {
   let doc;
   try {
-    doc = JSON.parse(storage()?.getItem(KEY) ?? 'null');
+    // Where storage is blocked, even reaching localStorage throws.
+    doc = JSON.parse(localStorage.getItem(KEY) ?? 'null');
   } catch {
     return [];
   }
@@ -55,7 +47,7 @@ export function readSetups(fieldNames) {
 // False when the browser would not keep them.
 export function writeSetups(setups) {
   try {
-    storage().setItem(KEY, JSON.stringify({ version: VERSION, setups }));
+    localStorage.setItem(KEY, JSON.stringify({ version: VERSION, setups }));
     return true;
   } catch {
     return false;
