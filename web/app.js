@@ -2,8 +2,6 @@
 // fills the table, the standing and the chart, or names the first bad input.
 // What a Calculate showed can then be copied, downloaded or kept as a setup.
 import createReacalc from './reacalc.js';
-import { chartPng, copyText, download, fileName } from './carry.js';
-import { MAX_SETUPS, readSetups, setupName, withSetup, writeSetups } from './setups.js';
 
 const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare'];
 const OPTIONAL = new Set(['at', 'compare']); // empty: that answer is off
@@ -111,24 +109,30 @@ function refuse(text) {
   message.textContent = refusal = text;
 }
 
+// Copies, downloads and setups are not needed to calculate: their modules
+// (carry.js, setups.js) load just after ready, so they never hold it back.
+// Resolves to the exports of both.
+let extras;
+
 const shareUrl = (query) => new URL(query, location.href).href;
-const shownFile = (extension) => fileName(shown.texts.slice(0, 4), extension);
+const refusedClipboard = () => refuse('The browser refused the clipboard: nothing was copied.');
 
 const CARRY = {
-  'copy-table': () => copyText(calculateInCore(shown.texts, ANSWER.table)).then(
-    () => tell('Table copied'), () => refuse('The browser refused the clipboard: nothing was copied.')),
-  'copy-link': () => copyText(shareUrl(shown.query)).then(
-    () => tell('Link copied'), () => refuse('The browser refused the clipboard: nothing was copied.')),
-  'download-csv': () => {
-    download(new Blob([calculateInCore(shown.texts, ANSWER.csv)], { type: 'text/csv' }), shownFile('csv'));
+  'copy-table': ({ copyText }) => copyText(calculateInCore(shown.texts, ANSWER.table))
+    .then(() => tell('Table copied'), refusedClipboard),
+  'copy-link': ({ copyText }) => copyText(shareUrl(shown.query))
+    .then(() => tell('Link copied'), refusedClipboard),
+  'download-csv': ({ download, fileName }) => {
+    const csv = calculateInCore(shown.texts, ANSWER.csv);
+    download(new Blob([csv], { type: 'text/csv' }), fileName(shown.texts.slice(0, 4), 'csv'));
     tell('CSV downloaded');
   },
-  'download-svg': () => {
-    download(new Blob([shown.svg], { type: 'image/svg+xml' }), shownFile('svg'));
+  'download-svg': ({ download, fileName }) => {
+    download(new Blob([shown.svg], { type: 'image/svg+xml' }), fileName(shown.texts.slice(0, 4), 'svg'));
     tell('SVG downloaded');
   },
-  'download-png': () => {
-    const name = shownFile('png');
+  'download-png': ({ chartPng, download, fileName }) => {
+    const name = fileName(shown.texts.slice(0, 4), 'png');
     return chartPng(shown.svg, 2).then((png) => {
       download(png, name);
       tell('PNG downloaded');
@@ -136,7 +140,8 @@ const CARRY = {
   },
 };
 for (const button of carryButtons) {
-  if (button.dataset.carry in CARRY) button.addEventListener('click', CARRY[button.dataset.carry]);
+  const carry = CARRY[button.dataset.carry];
+  if (carry) button.addEventListener('click', async () => carry(await extras));
 }
 
 // Saved setups: each a link that opens like a share link, and its Delete.
@@ -156,7 +161,7 @@ function showSetups(setups) {
   }));
 }
 
-function keep(setups, done) {
+function keep({ writeSetups }, setups, done) {
   if (!writeSetups(setups)) {
     refuse('This browser would not keep the setup: its storage is blocked or full.');
     return;
@@ -165,13 +170,16 @@ function keep(setups, done) {
   tell(done);
 }
 
-function deleteSetup(name) {
-  keep(readSetups(FIELDS).filter((s) => s.name !== name), 'Setup deleted');
+async function deleteSetup(name) {
+  const lib = await extras;
+  keep(lib, lib.readSetups(FIELDS).filter((s) => s.name !== name), 'Setup deleted');
 }
 
-setupForm.addEventListener('submit', (event) => {
+setupForm.addEventListener('submit', async (event) => {
   event.preventDefault();
   if (!shown) return;
+  const lib = await extras;
+  const { MAX_SETUPS, readSetups, setupName, withSetup } = lib;
   const name = setupName(setupForm.elements.name.value);
   if (!name) {
     refuse('Enter a setup name of 1 to 40 characters.');
@@ -184,9 +192,8 @@ setupForm.addEventListener('submit', (event) => {
     refuse(`${MAX_SETUPS} setups are saved: delete one before saving another.`);
     return;
   }
-  keep(setups, 'Setup saved');
+  keep(lib, setups, 'Setup saved');
 });
-showSetups(readSetups(FIELDS));
 
 form.addEventListener('submit', (event) => {
   event.preventDefault();
@@ -203,6 +210,10 @@ if (FIELDS.some((name) => shared.has(name))) {
 }
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
+
+extras = Promise.all([import('./carry.js'), import('./setups.js')])
+  .then(([carry, setups]) => ({ ...carry, ...setups }));
+extras.then(({ readSetups }) => showSetups(readSetups(FIELDS)));
 
 // The engine compiles the core's functions on their first call: make that
 // call once with the default texts, just after ready, not on the first click.

@@ -18,7 +18,7 @@ const root = fileURLToPath(new URL('../../', import.meta.url));
 const SITE = `${root}build/web`;
 const FLOOR = `${root}build/web-floor`;
 // What a first visit loads (the worker's install comes after ready).
-const SITE_FILES = ['index.html', 'app.js', 'style.css', 'icon.svg', 'reacalc.js'];
+const SITE_FILES = ['index.html', 'app.js', 'carry.js', 'setups.js', 'style.css', 'icon.svg', 'reacalc.js'];
 const FLOOR_FILES = ['index.html', 'floor.js', 'style.css', 'icon.svg'];
 
 const bytes = (dir, files) => files.reduce((sum, f) => sum + statSync(`${dir}/${f}`).size, 0);
@@ -44,12 +44,12 @@ async function readRealPage(browser, url) {
 }
 
 // The floor site: the page's index.html with floor.js for app.js and without
-// the preloads of the core, beside the page's style sheet and icon.
+// the preloads of the page's scripts, beside its style sheet and icon.
 function writeFloor(shown) {
   rmSync(FLOOR, { recursive: true, force: true });
   mkdirSync(FLOOR, { recursive: true });
   const html = readFileSync(`${SITE}/index.html`, 'utf8')
-    .replace(/<link rel="modulepreload" href="reacalc\.js"[^>]*>\n/, '')
+    .replace(/<link rel="modulepreload"[^>]*>\n/g, '')
     .replace(/<link rel="manifest"[^>]*>\n/, '')
     .replace('src="app.js"', 'src="floor.js"');
   if (!html.includes('src="floor.js"')) throw new Error('index.html no longer loads app.js');
