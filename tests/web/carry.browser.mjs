@@ -68,16 +68,15 @@ test('a clipboard that refuses says so in the alert', async ({ page }) => {
   await expect(page.getByRole('alert')).toHaveText('The browser refused the clipboard: nothing was copied.');
 });
 
-test('setups: newest first, replaced, refused, deleted, names kept as text', async ({ page }) => {
+test('setups: newest first, replaced, refused, deleted, kept, names kept as text', async ({ page }) => {
   const list = page.getByRole('list', { name: 'Saved setups' });
-  const names = () => list.getByRole('link').allTextContents();
   const markup = '<img src=x onerror="window.pwned=1">';
   await openPage(page, link(['0.45', '3', '60', '81']));
   for (const name of ['  rifle ', markup, '🔫 سلاح 武器']) await saveAs(page, name);
   await page.getByLabel('Fps:', { exact: true }).fill('144');
   await calculateButton(page).click();
   await saveAs(page, 'rifle');
-  expect(await names()).toEqual(['rifle', '🔫 سلاح 武器', markup]);
+  await expect(list.getByRole('link')).toHaveText(['rifle', '🔫 سلاح 武器', markup]);
   for (const bad of ['   ', 'x'.repeat(41)]) {
     await saveAs(page, bad);
     await expect(page.getByRole('alert')).toHaveText('Enter a setup name of 1 to 40 characters.');
@@ -88,17 +87,6 @@ test('setups: newest first, replaced, refused, deleted, names kept as text', asy
   await list.getByRole('link', { name: 'rifle' }).click();
   expect((await readPage(page)).rows[0]).toEqual(['0', '6.545', '22']);
   expect(await page.evaluate(() => window.pwned)).toBeUndefined();
-
-  // Full at 50: a new name is refused, a listed one still replaces.
-  await page.evaluate(() => localStorage.setItem('reacalc.setups', JSON.stringify({ version: 1,
-    setups: Array.from({ length: 50 }, (_, i) => ({ name: `s${i}`, fields: { baseRea: '1', firingMode: '1', fps: '60', rea: '5', at: '', compare: '' } })) })));
-  await page.reload();
-  await calculateButton(page).click();
-  await saveAs(page, 's51');
-  await expect(page.getByRole('alert')).toHaveText('50 setups are saved: delete one before saving another.');
-  await saveAs(page, 's49');
-  expect((await names()).slice(0, 2)).toEqual(['s49', 's0']);
-  expect(await names()).toHaveLength(50);
 });
 
 test('storage that fails never breaks the page', async ({ page }) => {
