@@ -1,11 +1,16 @@
 # Sourced by the scripts: installs the Debian packages the build and the tests
 # need, only those missing, quietly. Usage: . scripts/install-deps.sh; install_deps PKG...
-install_deps() {
-  local missing=() pkg
+missing_packages() {
+  local pkg
   for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-      missing+=("$pkg")
+      echo "$pkg"
   done
+}
+
+install_deps() {
+  local missing
+  mapfile -t missing < <(missing_packages "$@")
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=
   [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -20,6 +25,8 @@ install_deps() {
 # waits for it and fails as it did. Nothing else may use apt meanwhile.
 install_deps_in_background() {
   mkdir -p build
+  # sudo asks for a password here, in the foreground, if it must.
+  if [ "$(id -u)" -ne 0 ] && [ -n "$(missing_packages "$@")" ]; then sudo -v; fi
   install_deps "$@" >build/installs.log 2>&1 &
   background_deps_pid=$!
 }
