@@ -108,7 +108,8 @@ CliResult Fail(int exitCode, std::string err) {
 
 }  // namespace
 
-CliResult RunCli(std::span<const std::wstring> args) {
+CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList) {
+  (void)readList;
   const Options o = ReadOptions(args);
   if (o.reply) {
     CliResult result;

@@ -24,6 +24,7 @@
 // "-1" included, is a value and is judged by its field's rule.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -34,4 +35,14 @@ struct CliResult {
   bool binary = false;  // CSV and SVG: the caller writes `out` as bytes, unchanged
 };
 
-[[nodiscard]] CliResult RunCli(std::span<const std::wstring> args);
+// What --list FILE reads: the bytes of FILE, or of standard input for "-".
+// `read` is false when it could not be read (no such file, a directory ...).
+struct ListBytes {
+  bool read = false;
+  std::string bytes;
+};
+using ListReader = std::function<ListBytes(const std::wstring& name)>;
+
+// `readList` is asked only for --list; without one, every list is unreadable.
+[[nodiscard]] CliResult RunCli(std::span<const std::wstring> args,
+                               const ListReader& readList = {});
