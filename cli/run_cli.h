@@ -44,5 +44,4 @@ struct ListBytes {
 using ListReader = std::function<ListBytes(const std::wstring& name)>;
 
 // `readList` is asked only for --list; without one, every list is unreadable.
-[[nodiscard]] CliResult RunCli(std::span<const std::wstring> args,
-                               const ListReader& readList = {});
+[[nodiscard]] CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList = {});

@@ -68,3 +68,9 @@ std::string WriteStandingRecord(const CalcInputs& inputs, std::span<const Breakp
         next.frames});
   return out;
 }
+
+std::string WritePageTable(const SetupAnswer& answer) {
+  const CalcInputs& in = answer.setup.inputs;
+  return answer.setup.comparing ? WriteComparisonTable(in, answer.comparison, kPageTable)
+                                : WriteRowsTable(in, answer.rows, true, kPageTable);
+}

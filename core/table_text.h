@@ -16,6 +16,7 @@
 
 #include "breakpoint_table.h"
 #include "comparison.h"
+#include "setup.h"
 
 struct TableStyle {
   const char* separator;
@@ -42,3 +43,8 @@ inline constexpr TableStyle kPageTable{"\t", "\n", true};
 [[nodiscard]] std::string WriteStandingRecord(const CalcInputs& inputs,
                                               std::span<const BreakpointRow> rows, int32_t percent,
                                               const TableStyle& style);
+
+// The table the page shows for an answer, with kPageTable: frames per shot
+// beside each row, or the comparison when frame rates are compared. The
+// Markdown and wikitext answers are this table in their own markup.
+[[nodiscard]] std::string WritePageTable(const SetupAnswer& answer);

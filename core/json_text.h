@@ -1,0 +1,28 @@
+// Answers as JSON (RFC 8259, UTF-8), for programs. Numbers are the cell texts
+// themselves, so a reader that keeps the text keeps the three decimals:
+//   {"rows": [{"rea": 0, "bps": 6.667, "frames": 9}, ...]}
+// "frames" is null where the BPS is 0.000. With a REA % asked, after "rows":
+//   "standing": {"at": 37, "bps": 10.000, "frames": 6, "since": 34,
+//                "next": {"rea": 45, "bps": 12.000, "frames": 5}}
+// ("next": null past the last framebreak), and with frame rates compared:
+//   "comparison": {"fps": [60, 120, 144],
+//                  "rows": [{"rea": 0, "bps": [6.667, 6.667, 6.545]}, ...]}
+// A bad input: {"error": {"input": "fps", "message": "Enter valid FPS > 0"}}
+// Each document is one line ending in LF.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "setup.h"
+
+// A JSON string of UTF-8 text: '"', '\' and U+0000..U+001F escaped.
+void AppendJsonString(std::string& out, std::string_view utf8);
+
+// The members of an answer, "\"rows\": [...]" and what follows, without braces.
+void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer);
+// "\"error\": {...}" without braces; `input` as its name ("fps", "name").
+void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message);
+
+[[nodiscard]] std::string WriteJsonAnswer(const SetupAnswer& answer);
+[[nodiscard]] std::string WriteJsonError(const SetupError& error);
