@@ -68,3 +68,10 @@ std::string WriteStandingRecord(const CalcInputs& inputs, std::span<const Breakp
         next.frames});
   return out;
 }
+
+std::string WriteTimelineRecord(const TimelineTexts& texts, const TableStyle& style) {
+  std::string out;
+  Line(out, style, {"AT", "READY", "FRAMES", "WAIT", "WAIT_MS"});
+  Line(out, style, {texts.at, texts.ready, texts.frames, texts.wait, texts.waitMs});
+  return out;
+}

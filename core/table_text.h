@@ -6,6 +6,8 @@
 //   comparison:    "REA<TAB>BPS@60<TAB>BPS@120" then "0<TAB>6.667<TAB>6.667" ...
 //   standing:      "AT<TAB>BPS<TAB>FRAMES<TAB>SINCE<TAB>NEXT<TAB>NEXT_BPS<TAB>NEXT_FRAMES"
 //                  then "37<TAB>10.000<TAB>6<TAB>34<TAB>45<TAB>12.000<TAB>5"
+//   timeline:      "AT<TAB>READY<TAB>FRAMES<TAB>WAIT<TAB>WAIT_MS"
+//                  then "37<TAB>5.670<TAB>6<TAB>0.330<TAB>5.500"
 // Every line ends with the style's line end, the last one too. Cells are
 // numbers, so CSV needs no quoting.
 #pragma once
@@ -16,6 +18,7 @@
 
 #include "breakpoint_table.h"
 #include "comparison.h"
+#include "shot_timeline.h"
 
 struct TableStyle {
   const char* separator;
@@ -42,3 +45,7 @@ inline constexpr TableStyle kPageTable{"\t", "\n", true};
 [[nodiscard]] std::string WriteStandingRecord(const CalcInputs& inputs,
                                               std::span<const BreakpointRow> rows, int32_t percent,
                                               const TableStyle& style);
+
+// The shot timeline at one REA % (the last four fields empty where there is
+// no shot).
+[[nodiscard]] std::string WriteTimelineRecord(const TimelineTexts& texts, const TableStyle& style);
