@@ -225,8 +225,6 @@ void AppendFrameNumbers(std::string& out, const Layout& layout, const ShotTimeli
       Append(range, t.frames - kDetailCells);
       AppendText(out, start + layout.block / 2, kCellBottom - 11, range,
                  " text-anchor=\"middle\" font-size=\"10\"");
-    }
-    if (layout.block > 0) {
       // Long numbers: "frame 2147483647", right-aligned under the last cells.
       std::string leave = "frame ";
       Append(leave, t.frames);

@@ -12,21 +12,33 @@
 //        data-frames="6" data-wait="0.330" data-wait-ms="5.500">
 //   <title>Shot timeline at 37 %: A shot is ready after 5.670 frames and ...</title>
 //
-// Top row, "With frames": consecutive shots on a row of frame cells, 5 shots
-// of 1 or 2 frames, 4 of 3, else 3. Each shot (<g class="shot" data-shot="1">
-// in each layer) has its ready line at `ready` inside its last cell, the
-// waiting from there to the cell's end shaded, and the thick line at that end
-// where it leaves; under the cells their numbers (the leave frame in bold),
-// and under the shot "waits 0.330 frames" and "(5.500 ms)".
-// Bottom row, "Without frames": the same shots leaving at every `ready`, the
-// k-th at k x ready, a dot and, shaded up to the dashed line of the k-th
-// framed shot, how far ahead it is: "0.990 frames ahead", "(16.500 ms)".
+// Then one layer per kind of mark (painting order), each drawn for every
+// shot in turn; with the defaults at 37 % (6 frames a shot, 3 shots):
+//   <g class="frames" ...>  a <rect> per frame cell, 18 of them
+//   <g class="wait" ...>    a <rect> per shot from its ready point to the end
+//                           of its last cell: the waiting, shaded
+//   <g class="ready" ...>   a line and a triangle per shot at its ready point
+//   <g class="leave" ...>   a thick line per shot at the end of the frame it
+//                           leaves on, dashed on down to the row below
+//   <g class="drift" ...>   the same shots without frames, on a line from 0:
+//                           the k-th leaves at k x ready, a <circle>, with a
+//                           <rect> shaded from there to the k-th framed shot
+//   <g class="labels" ...>  every <text>: the heading "At 37 %: a shot is
+//                           ready after 5.670 frames and leaves on frame 6",
+//                           the two rows' captions, the frame numbers (the
+//                           leave frame's in bold), "ready 5.670" over each
+//                           ready line, "waits 0.330 frames" "(5.500 ms)"
+//                           under each shot, "0.990 frames ahead"
+//                           "(16.500 ms)" under the k-th drift, and the legend
+// Each layer but labels ends with its legend swatch.
 //
-// Up to 20 frames a shot every frame is a cell. Beyond that (up to
-// 2147483647) each of 3 shots is summarised: a dashed block labelled
-// "1 to 997" stands for all but its last 3 frames, which are drawn as cells.
-// `ready` always lies in a shot's last frame and k x wait stays below 3
-// frames, so every mark lands on a drawn cell at the same scale.
+// How many shots: 5 of 1 or 2 frames, 4 of 3, 3 of more, so short shots
+// have room to drift. Up to 20 frames a shot, every frame is a cell. Beyond
+// that (up to 2147483647) each of the 3 shots is summarised: a dashed block
+// labelled "1 to 997" stands for all but its last 3 frames, which are drawn
+// as cells, with "frame 1000" under the last. `ready` always lies in a shot's
+// last frame and k x wait stays below 3 frames, so every mark falls on a
+// drawn cell, at the scale of the cells.
 //
 // Where there is no shot, two lines of text say so, and nothing is drawn.
 //
