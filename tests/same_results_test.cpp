@@ -1,6 +1,6 @@
 // The same results from every toolchain: a digest of the field rules, the
-// tables, the cell texts and the charts (plain, with a marker, with compared
-// frame rates) over a fixed pseudo-random set of inputs. The
+// tables, the cell texts, the charts (plain, with a marker, with compared
+// frame rates) and the shot timelines over a fixed pseudo-random set of inputs. The
 // native build checks the same conversions against glibc (real_rounding_test),
 // so a Windows build that reproduces the digest agrees with glibc too.
 #include <gtest/gtest.h>
@@ -15,7 +15,9 @@
 #include "comparison.h"
 #include "float_chars.h"
 #include "format_row.h"
+#include "shot_timeline.h"
 #include "svg_chart.h"
+#include "timeline_svg.h"
 
 namespace {
 
@@ -154,6 +156,30 @@ TEST(SameResults, ChartsWithAnswers) {
     digest.Add(svg.data(), svg.size());
   }
   EXPECT_EQ(digest.value, 2167244361924497563u);
+}
+
+// The shot timeline at a random REA %: the record's texts and the picture,
+// cells and summarised shots alike. A digest of its own, as above.
+TEST(SameResults, ShotTimelines) {
+  Draw draw{};
+  draw.rng.seed(11122026);
+  Digest digest;
+  for (int n = 0; n < 2000; ++n) {
+    const double baseRea = n % 4 == 0 ? FromBits(draw.rng() % 0x7FF0000000000000 + 1)
+                                      : static_cast<double>(draw.Below(100000) + 1) / 1000.0;
+    const auto anyInt = [&] {
+      return static_cast<int32_t>(draw.Below(3) ? draw.Below(240) + 1 : draw.Below(INT32_MAX) + 1);
+    };
+    const CalcInputs in{baseRea, anyInt(), anyInt(), anyInt()};
+    const auto percent = static_cast<int32_t>(draw.Below(ScannedPercentages(in)));
+    const TimelineTexts t = FormatShotTimeline(ComputeShotTimeline(in, percent));
+    for (const std::string* text : {&t.at, &t.ready, &t.frames, &t.wait, &t.waitMs}) {
+      digest.Add(text->data(), text->size() + 1);  // with the terminator, so fields stay apart
+    }
+    const std::string svg = RenderTimelineSvg(in, percent);
+    digest.Add(svg.data(), svg.size());
+  }
+  EXPECT_EQ(digest.value, 8195438796919923182u);
 }
 
 }  // namespace
