@@ -27,6 +27,7 @@ constexpr int kCaptionBottom = 176;
 constexpr int kDriftY = 196;
 constexpr int kLegendY = 263;
 constexpr Coord kLabelGap = 400;  // between a label and the line it belongs to
+constexpr Coord kReadyGap = 600;  // and the ready triangle, a little wider
 
 // Where shots and frames go. Shot k (from 0) spans ShotStart(k) .. ShotEnd(k):
 // a summary block (summarised shots only), then `cells` cells.
@@ -116,9 +117,12 @@ void AppendText(std::string& out, Coord x, int y, const std::string& text, const
 }
 
 // A label right-aligned at x, moved right where it would start before `from`.
+Coord LabelWidth(const std::string& text) {
+  return Coord{kSmallChar} * 100 * static_cast<Coord>(text.size());
+}
+
 void AppendRightLabel(std::string& out, Coord x, Coord from, int y, const std::string& text) {
-  const Coord width = Coord{kSmallChar} * 100 * static_cast<Coord>(text.size());
-  AppendText(out, std::max(x, from + width), y, text, " text-anchor=\"end\"");
+  AppendText(out, std::max(x, from + LabelWidth(text)), y, text, " text-anchor=\"end\"");
 }
 
 void AppendHeading(std::string& out, const std::string& text, int y) {
@@ -268,8 +272,14 @@ void AppendLabels(std::string& out, const Layout& layout, const ShotTimeline& t,
   for (int32_t k = 0; k < layout.shots; ++k) {
     const Coord start = layout.ShotStart(k);
     const Coord end = layout.ShotEnd(k);
-    AppendRightLabel(out, layout.Before(k, t.wait) - 600, start, kCellTop - 6,
-                     "ready " + texts.ready);
+    // Left of its line, or right of it where a shot is ready early.
+    const Coord ready = layout.Before(k, t.wait);
+    const std::string readyText = "ready " + texts.ready;
+    if (ready - kReadyGap - LabelWidth(readyText) >= start) {
+      AppendText(out, ready - kReadyGap, kCellTop - 6, readyText, " text-anchor=\"end\"");
+    } else {
+      AppendText(out, ready + kReadyGap, kCellTop - 6, readyText);
+    }
     AppendRightLabel(out, end - kLabelGap, start, kCellBottom + 28,
                      "waits " + texts.wait + " frames");
     AppendRightLabel(out, end - kLabelGap, start, kCellBottom + 40, "(" + texts.waitMs + " ms)");
