@@ -30,7 +30,7 @@
 //                           ready line, "waits 0.330 frames" "(5.500 ms)"
 //                           under each shot, "0.990 frames ahead"
 //                           "(16.500 ms)" under the k-th drift, and the legend
-// Each layer but labels ends with its legend swatch.
+// The wait, ready, leave and drift layers each end with their legend swatch.
 //
 // How many shots: 5 of 1 or 2 frames, 4 of 3, 3 of more, so short shots
 // have room to drift. Up to 20 frames a shot, every frame is a cell. Beyond
