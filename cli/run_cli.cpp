@@ -5,6 +5,7 @@
 #include "setup.h"
 #include "svg_chart.h"
 #include "table_text.h"
+#include "timeline_svg.h"
 #include "utf8.h"
 #include "weapon_list.h"
 #include "wiki_text.h"
@@ -17,6 +18,7 @@ constexpr const char* kUsage =
     "       reacalc-cli [--json | --markdown | --wiki] [--at P] [--compare LIST]\n"
     "                   [--] BASEREA FIRINGMODE FPS REA\n"
     "       reacalc-cli [--csv | --json | --markdown | --wiki] --list FILE\n"
+    "       reacalc-cli [--csv | --svg | --json] --timeline P [--] BASEREA FIRINGMODE FPS REA\n"
     "\n"
     "Lists the framebreaks: the REA reduction percentages at which the rate of\n"
     "fire, quantised to whole frames, changes, with the shots per second there.\n"
@@ -56,12 +58,19 @@ constexpr const char* kUsage =
     "                  table NAME REA BPS FRAMES, a JSON array, or a Markdown or\n"
     "                  wikitext section per weapon; each failing line on stderr as\n"
     "                  \"line 5 (Shotgun): Enter valid FPS > 0\"\n"
+    "  --timeline P    the shot timeline at REA % P instead of the table: one\n"
+    "                  record AT READY FRAMES WAIT WAIT_MS, the frames a shot\n"
+    "                  needs, the frame it leaves on, and the frames (and ms) of\n"
+    "                  every shot spent waiting for it (the last four empty where\n"
+    "                  BPS is 0.000); P as for --at. With --svg: the timeline\n"
+    "                  picture; with --json: {\"timeline\": {...}}\n"
     "  --help          this text\n"
     "  --version       the program's name and version\n"
     "  --              ends the options: what follows is a value even if it starts with '-'\n"
     "Only one of --frames, --at and --compare in a table; --at and --compare may\n"
     "come together with --svg, --json, --markdown and --wiki. --list takes none\n"
-    "of them (the list carries its own), nor --svg.\n"
+    "of them (the list carries its own), nor --svg; --timeline takes none of\n"
+    "them, nor --markdown or --wiki.\n"
     "\n"
     "Prints a header line REA<TAB>BPS and one line per row. Exit status: 0 on\n"
     "success, 1 when a value is invalid (its message on stderr; the four values\n"
@@ -81,13 +90,14 @@ constexpr struct {
                     {L"--wiki", Format::kWiki}};
 
 // The questions an invocation asks, as bits: each option at most once.
-enum Question : unsigned { kFrames = 1, kAt = 2, kCompare = 4, kList = 8 };
+enum Question : unsigned { kFrames = 1, kAt = 2, kCompare = 4, kList = 8, kTimeline = 16 };
 
 // The options that take a value, and the question each one asks.
 constexpr struct {
   const wchar_t* flag;
   Question question;
-} kValueFlags[] = {{L"--at", kAt}, {L"--compare", kCompare}, {L"--list", kList}};
+} kValueFlags[] = {
+    {L"--at", kAt}, {L"--compare", kCompare}, {L"--list", kList}, {L"--timeline", kTimeline}};
 
 // Which mixes of questions each format answers; any other is wrong usage
 // (exit 2). --frames changes nothing in JSON, Markdown and wikitext, whose
@@ -107,6 +117,7 @@ constexpr Mix kMixes[] = {
     {kFrames | kCompare, /*     */ {false, false, false, true, true, true}},
     {kFrames | kAt | kCompare, {false, false, false, true, true, true}},
     {kList, /*                  */ {true, true, false, true, true, true}},
+    {kTimeline, /*              */ {true, true, true, true, false, false}},
 };
 
 bool Answers(Format format, unsigned questions) {
@@ -119,8 +130,8 @@ bool Answers(Format format, unsigned questions) {
 struct Options {
   Format format = Format::kTsv;
   unsigned questions = 0;
-  const std::wstring* values[3] = {};  // P, LIST, FILE, in kValueFlags order
-  std::size_t first = 0;               // the first of the four values
+  const std::wstring* values[std::size(kValueFlags)] = {};  // in kValueFlags order
+  std::size_t first = 0;                                    // the first of the four values
   bool wrong = false;
   const char* reply = nullptr;  // --help or --version: this text and nothing else
 
@@ -194,6 +205,14 @@ std::string WriteAnswer(Format format, const SetupAnswer& answer, bool frames) {
   if (s.at >= 0) return WriteStandingRecord(s.inputs, answer.rows, s.at, style);
   if (s.comparing) return WriteComparisonTable(s.inputs, answer.comparison, style);
   return WriteRowsTable(s.inputs, answer.rows, frames, style);
+}
+
+// The shot timeline at the setup's REA %, in TSV, CSV, JSON or SVG.
+std::string WriteTimeline(Format format, const Setup& setup) {
+  if (format == Format::kSvg) return RenderTimelineSvg(setup.inputs, setup.at);
+  const TimelineTexts texts = FormatShotTimeline(ComputeShotTimeline(setup.inputs, setup.at));
+  if (format == Format::kJson) return WriteJsonTimeline(texts);
+  return WriteTimelineRecord(texts, format == Format::kCsv ? kCsvTable : kTabTable);
 }
 
 // A name on a line of its own on stderr: control characters (a line break,
@@ -287,7 +306,8 @@ CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList)
   if (o.questions & kList) return RunList(o, readList);
 
   const std::size_t f = o.first;
-  const std::wstring* at = o.Value(kAt);
+  // The timeline's P is judged as --at's is, and answered at that REA %.
+  const std::wstring* at = (o.questions & kTimeline) ? o.Value(kTimeline) : o.Value(kAt);
   const std::wstring* compare = o.Value(kCompare);
   const SetupTexts texts = {
       args[f].c_str(),     args[f + 1].c_str(),        args[f + 2].c_str(),
@@ -300,7 +320,10 @@ CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList)
     return result;
   }
   CliResult result;
-  result.out = WriteAnswer(o.format, AnswerSetup(std::get<Setup>(judged)), o.questions & kFrames);
+  const Setup& setup = std::get<Setup>(judged);
+  result.out = (o.questions & kTimeline)
+                   ? WriteTimeline(o.format, setup)
+                   : WriteAnswer(o.format, AnswerSetup(setup), o.questions & kFrames);
   result.binary = o.format != Format::kTsv;
   return result;
 }

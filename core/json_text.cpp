@@ -105,3 +105,16 @@ std::string WriteJsonError(const SetupError& error) {
   out += "}\n";
   return out;
 }
+
+std::string WriteJsonTimeline(const TimelineTexts& t) {
+  std::string out = "{\"timeline\": {\"at\": " + t.at + ", \"ready\": ";
+  AppendNumber(out, t.ready);
+  out += ", \"frames\": ";
+  AppendNumber(out, t.frames);
+  out += ", \"wait\": ";
+  AppendNumber(out, t.wait);
+  out += ", \"waitMs\": ";
+  AppendNumber(out, t.waitMs);
+  out += "}}\n";
+  return out;
+}

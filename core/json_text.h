@@ -7,6 +7,8 @@
 // ("next": null past the last framebreak), and with frame rates compared:
 //   "comparison": {"fps": [60, 120, 144],
 //                  "rows": [{"rea": 0, "bps": [6.667, 6.667, 6.545]}, ...]}
+// The shot timeline at a REA %, null where there is no shot:
+//   {"timeline": {"at": 37, "ready": 5.670, "frames": 6, "wait": 0.330, "waitMs": 5.500}}
 // A bad input: {"error": {"input": "fps", "message": "Enter valid FPS > 0"}}
 // Each document is one line ending in LF.
 #pragma once
@@ -15,6 +17,7 @@
 #include <string_view>
 
 #include "setup.h"
+#include "shot_timeline.h"
 
 // A JSON string of UTF-8 text: '"', '\' and U+0000..U+001F escaped.
 void AppendJsonString(std::string& out, std::string_view utf8);
@@ -26,3 +29,4 @@ void AppendJsonErrorMember(std::string& out, std::string_view input, std::string
 
 [[nodiscard]] std::string WriteJsonAnswer(const SetupAnswer& answer);
 [[nodiscard]] std::string WriteJsonError(const SetupError& error);
+[[nodiscard]] std::string WriteJsonTimeline(const TimelineTexts& timeline);

@@ -250,6 +250,11 @@ TEST(RunCli, FormatsAndQuestionsThatGoTogether) {
       {{L"--svg", L"--json"}, 2},
       {{L"--csv", L"--at", L"3", L"--compare", L"120"}, 2},
       {{L"--list", L"-"}, 2},  // the list carries its own values
+      {{L"--svg", L"--timeline", L"3"}, 0},
+      {{L"--timeline", L"3", L"--frames"}, 2},
+      {{L"--timeline", L"3", L"--at", L"3"}, 2},
+      {{L"--timeline", L"3", L"--compare", L"120"}, 2},
+      {{L"--wiki", L"--timeline", L"3"}, 2},
   };
   for (const auto& c : cases) {
     std::vector<std::wstring> args = c.options;
@@ -265,6 +270,18 @@ TEST(RunCli, FormatsAndQuestionsThatGoTogether) {
         {L"--list"}}) {
     EXPECT_EQ(RunCli(args).exitCode, 2) << args.size();
   }
+}
+
+TEST(RunCli, TimelineRecords) {
+  const std::string header = "AT\tREADY\tFRAMES\tWAIT\tWAIT_MS\n";
+  EXPECT_EQ(RunArgs({L"--timeline", L"44", L"0.45", L"3", L"60", L"81"}).out,
+            header + "44\t5.040\t6\t0.960\t16.000\n");
+  EXPECT_EQ(RunArgs({L"--json", L"--timeline", L"5", L"100", L"1", L"60", L"81"}).out,
+            "{\"timeline\": {\"at\": 5, \"ready\": null, \"frames\": null, \"wait\": null, "
+            "\"waitMs\": null}}\n");
+  const auto bad = RunArgs({L"--timeline", L"81", L"0.45", L"3", L"60", L"81"});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_EQ(bad.err, "Enter your REA % from 0 to 80\n");
 }
 
 TEST(RunCli, BadInputAsJson) {
