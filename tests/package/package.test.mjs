@@ -25,6 +25,7 @@ writeFileSync(join(project, 'weapons.csv'), LIST);
 execFileSync('npm', ['install', '--offline', '--no-audit', '--no-fund', '--loglevel=error', tarball],
   { cwd: project });
 const installed = join(project, 'node_modules', 'reacalc');
+process.chdir(project); // the lists' file names are read from here, as the CLI's are
 const { run, framebreaks, framebreaksList, version } =
   await import(pathToFileURL(join(installed, 'reacalc.js')));
 
