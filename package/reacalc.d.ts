@@ -26,7 +26,7 @@ export interface RunResult {
 /**
  * Runs `reacalc-cli` with these arguments (the ones after the program name)
  * and returns what it gives, byte for byte: every option, message and exit
- * status, as [docs/cli.md](https://github.com/) describes them. A player's
+ * status, as reacalc's docs/cli.md describes them. A player's
  * words can go in as they stand: a bad value is an answer with status 1.
  *
  * `input` is standard input, read by `--list -`. `--list FILE` reads FILE
