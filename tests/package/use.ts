@@ -8,14 +8,13 @@ const status: number = result.status + run(['--version']).stdout.length;
 run([0.45, 3, 60, 81]);
 
 const answer = framebreaks({ baseRea: 0.45, firingMode: '3', fps: 60, rea: 81, at: 37, compare: '120,144' });
-if ('error' in answer) {
-  const input: 'baseRea' | 'firingMode' | 'fps' | 'rea' | 'at' | 'compare' = answer.error.input;
-  void input;
-} else {
+const input: 'baseRea' | 'firingMode' | 'fps' | 'rea' | 'at' | 'compare' | undefined =
+  'error' in answer ? answer.error.input : undefined;
+if (!('error' in answer)) {
   const frames: number | null = answer.rows[0].frames;
   const next: number | undefined = answer.standing?.next?.rea;
   const bps: number[] | undefined = answer.comparison?.rows[0].bps;
-  void [frames, next, bps];
+  void [frames, next, bps, input];
 }
 // @ts-expect-error: a value is a string or a number
 framebreaks({ fps: true });
@@ -26,10 +25,7 @@ if (Array.isArray(list)) {
     const name: string | null = 'error' in entry ? entry.name : entry.name.toUpperCase();
     void [entry.line, name];
   }
-} else {
-  const message: string = list.error.message;
-  void message;
 }
-
+const message: string = Array.isArray(list) ? '' : list.error.message;
 const text: string = version;
-void [status, text];
+void [status, text, message];
