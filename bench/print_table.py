@@ -67,6 +67,12 @@ def web_rows(path, rows, lighthouse_path=None):
     rows.append(("Web: first visit's files", f"{site_kib:.1f} KiB", floor,
                  f"{base['bytes'] / 1024:.1f} KiB", "", "< 200 KB",
                  "met" if me["bytes"] < 200_000 else "MISSED"))
+    if "package" in web:  # scripts/package's module and tarball
+        for name, key, limit in (("module", "module_bytes", 80_000),
+                                 ("tarball", "tarball_bytes", 40_000)):
+            size = web["package"][key]
+            rows.append((f"npm package: {name}", f"{size / 1024:.1f} KiB", "", "", "",
+                         f"< {limit // 1000} KB", "met" if size < limit else "MISSED"))
     if lighthouse_path:
         scores = timings(lighthouse_path)["lighthouse"]
         for name, score in scores.items():
