@@ -1,16 +1,22 @@
 #include "run_cli.h"
 
-#include "answer_inputs.h"
-#include "calc_inputs.h"
-#include "comparison.h"
+#include "json_text.h"
+#include "markdown_text.h"
+#include "setup.h"
 #include "svg_chart.h"
 #include "table_text.h"
+#include "utf8.h"
+#include "weapon_list.h"
+#include "wiki_text.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: reacalc-cli [--help] [--version] [--csv | --svg] [--frames | --at P | --compare LIST]\n"
     "                   [--] BASEREA FIRINGMODE FPS REA\n"
+    "       reacalc-cli [--json | --markdown | --wiki] [--at P] [--compare LIST]\n"
+    "                   [--] BASEREA FIRINGMODE FPS REA\n"
+    "       reacalc-cli [--csv | --json | --markdown | --wiki] --list FILE\n"
     "\n"
     "Lists the framebreaks: the REA reduction percentages at which the rate of\n"
     "fire, quantised to whole frames, changes, with the shots per second there.\n"
@@ -21,11 +27,19 @@ constexpr const char* kUsage =
     "  REA         percentages to scan from 0 %, >= 1;\n"
     "              at most 100 are scanned                  (81)\n"
     "\n"
-    "Options, only before the four values:\n"
+    "Options, only before the four values (one format at a time):\n"
     "  --csv           the output as CSV (commas, CRLF line ends) for spreadsheets\n"
     "  --svg           the table as an SVG step chart, for a browser or a page\n"
+    "  --json          one JSON document for programs: {\"rows\": [{\"rea\": 0,\n"
+    "                  \"bps\": 6.667, \"frames\": 9}, ...]}, with \"standing\" for\n"
+    "                  --at and \"comparison\" for --compare; a bad input gives\n"
+    "                  {\"error\": {\"input\": \"fps\", \"message\": ...}} on stdout too\n"
+    "  --markdown      the page's table as a Markdown table, for forums and chats;\n"
+    "                  with --at, the page's sentence after an empty line\n"
+    "  --wiki          the same as a MediaWiki table ({| class=\"wikitable\" ... |})\n"
     "  --frames        a third column FRAMES: the frames per shot of each row\n"
-    "                  (empty where BPS is 0.000); not with --svg\n"
+    "                  (empty where BPS is 0.000); not with --svg; the JSON,\n"
+    "                  Markdown and wikitext tables always have it\n"
     "  --at P          where REA % P stands instead of the table: one record\n"
     "                  AT BPS FRAMES SINCE NEXT NEXT_BPS NEXT_FRAMES, the row in\n"
     "                  effect at P (since its REA %) and the next framebreak (the\n"
@@ -36,66 +50,120 @@ constexpr const char* kUsage =
     "                  every REA % where any of them changes, each cell the BPS in\n"
     "                  effect there; a rate already listed is dropped. With --svg:\n"
     "                  one series per frame rate\n"
+    "  --list FILE     every weapon of a weapon list (CSV with the columns name,\n"
+    "                  baseRea, firingMode, fps, rea and optionally at, compare;\n"
+    "                  FILE - is standard input) instead of the four values: one\n"
+    "                  table NAME REA BPS FRAMES, a JSON array, or a Markdown or\n"
+    "                  wikitext section per weapon; each failing line on stderr as\n"
+    "                  \"line 5 (Shotgun): Enter valid FPS > 0\"\n"
     "  --help          this text\n"
     "  --version       the program's name and version\n"
     "  --              ends the options: what follows is a value even if it starts with '-'\n"
-    "Only one of --frames, --at and --compare; with --svg, --at and --compare\n"
-    "may come together (the marker on the compared series).\n"
+    "Only one of --frames, --at and --compare in a table; --at and --compare may\n"
+    "come together with --svg, --json, --markdown and --wiki. --list takes none\n"
+    "of them (the list carries its own), nor --svg.\n"
     "\n"
     "Prints a header line REA<TAB>BPS and one line per row. Exit status: 0 on\n"
     "success, 1 when a value is invalid (its message on stderr; the four values\n"
-    "first, then P, then LIST), 2 on wrong usage.\n";
+    "first, then P, then LIST) or when a list can't be read or has a failing\n"
+    "line, 2 on wrong usage.\n";
 
-enum class Output { kTable, kCsv, kSvg };
+enum class Format { kTsv, kCsv, kSvg, kJson, kMarkdown, kWiki };
+constexpr int kFormats = 6;
 
-struct Options {
-  Output output = Output::kTable;
-  bool frames = false;
-  const std::wstring* at = nullptr;       // P
-  const std::wstring* compare = nullptr;  // LIST
-  std::size_t first = 0;                  // the first of the four values
-  bool wrong = false;
-  const char* reply = nullptr;  // --help or --version: this text and nothing else
+constexpr struct {
+  const wchar_t* flag;
+  Format format;
+} kFormatFlags[] = {{L"--csv", Format::kCsv},
+                    {L"--svg", Format::kSvg},
+                    {L"--json", Format::kJson},
+                    {L"--markdown", Format::kMarkdown},
+                    {L"--wiki", Format::kWiki}};
+
+// The questions an invocation asks, as bits: each option at most once.
+enum Question : unsigned { kFrames = 1, kAt = 2, kCompare = 4, kList = 8 };
+
+// The options that take a value, and the question each one asks.
+constexpr struct {
+  const wchar_t* flag;
+  Question question;
+} kValueFlags[] = {{L"--at", kAt}, {L"--compare", kCompare}, {L"--list", kList}};
+
+// Which mixes of questions each format answers; any other is wrong usage
+// (exit 2). --frames changes nothing in JSON, Markdown and wikitext, whose
+// tables always carry the frames.
+struct Mix {
+  unsigned questions;
+  bool in[kFormats];
+};
+constexpr Mix kMixes[] = {
+    //                              TSV    CSV    SVG    JSON  Markdown wiki
+    {0, /*                      */ {true, true, true, true, true, true}},
+    {kFrames, /*                */ {true, true, false, true, true, true}},
+    {kAt, /*                    */ {true, true, true, true, true, true}},
+    {kCompare, /*               */ {true, true, true, true, true, true}},
+    {kAt | kCompare, /*         */ {false, false, true, true, true, true}},
+    {kFrames | kAt, /*          */ {false, false, false, true, true, true}},
+    {kFrames | kCompare, /*     */ {false, false, false, true, true, true}},
+    {kFrames | kAt | kCompare, {false, false, false, true, true, true}},
+    {kList, /*                  */ {true, true, false, true, true, true}},
 };
 
-// Messages and cell texts are ASCII.
-std::string Narrow(const wchar_t* text) {
-  std::string s;
-  for (; *text; ++text) s += static_cast<char>(*text);
-  return s;
+bool Answers(Format format, unsigned questions) {
+  for (const Mix& mix : kMixes) {
+    if (mix.questions == questions) return mix.in[static_cast<int>(format)];
+  }
+  return false;
 }
+
+struct Options {
+  Format format = Format::kTsv;
+  unsigned questions = 0;
+  const std::wstring* values[3] = {};  // P, LIST, FILE, in kValueFlags order
+  std::size_t first = 0;               // the first of the four values
+  bool wrong = false;
+  const char* reply = nullptr;  // --help or --version: this text and nothing else
+
+  const std::wstring* Value(Question q) const {
+    for (std::size_t k = 0; k < std::size(kValueFlags); ++k) {
+      if (kValueFlags[k].question == q) return values[k];
+    }
+    return nullptr;
+  }
+};
 
 Options ReadOptions(std::span<const std::wstring> args) {
   Options o;
+  bool formatGiven = false;
   for (; o.first < args.size(); ++o.first) {
     const std::wstring& arg = args[o.first];
     if (arg == L"--help" || arg == L"--version") {
       o.reply = arg == L"--help" ? kUsage : "reacalc-cli " REACALC_VERSION "\n";
       return o;
     }
-    if (arg == L"--csv" || arg == L"--svg") {
-      const Output output = arg == L"--csv" ? Output::kCsv : Output::kSvg;
-      // A table and a chart at once are a mistake.
-      o.wrong = o.wrong || (o.output != Output::kTable && o.output != output);
-      o.output = output;
+    const auto format = std::find_if(std::begin(kFormatFlags), std::end(kFormatFlags),
+                                     [&](const auto& f) { return arg == f.flag; });
+    const auto value = std::find_if(std::begin(kValueFlags), std::end(kValueFlags),
+                                    [&](const auto& f) { return arg == f.flag; });
+    if (format != std::end(kFormatFlags)) {
+      // Two formats at once are a mistake; the same one twice is not.
+      o.wrong = o.wrong || (formatGiven && o.format != format->format);
+      o.format = format->format;
+      formatGiven = true;
     } else if (arg == L"--frames") {
-      o.frames = true;
-    } else if (arg == L"--at" || arg == L"--compare") {
-      const std::wstring*& value = arg == L"--at" ? o.at : o.compare;
+      o.questions |= kFrames;
+    } else if (value != std::end(kValueFlags)) {
       // Two values for one question are a mistake too, not a choice of the last.
-      o.wrong = o.wrong || value != nullptr || o.first + 1 == args.size();
-      if (o.first + 1 < args.size()) value = &args[++o.first];
+      o.wrong = o.wrong || (o.questions & value->question) || o.first + 1 == args.size();
+      o.questions |= value->question;
+      if (o.first + 1 < args.size()) o.values[value - kValueFlags] = &args[++o.first];
     } else {
       if (arg == L"--") ++o.first;
       break;
     }
   }
-  // One question at a time; only the chart can show a marker and the
-  // compared series together.
-  const int questions = o.frames + (o.at != nullptr) + (o.compare != nullptr);
-  const bool markedComparison = o.output == Output::kSvg && !o.frames && questions == 2;
-  o.wrong = o.wrong || (questions > 1 && !markedComparison) ||
-            (o.frames && o.output == Output::kSvg) || args.size() - o.first != 4;
+  const std::size_t values = (o.questions & kList) ? 0 : 4;
+  o.wrong = o.wrong || !Answers(o.format, o.questions) || args.size() - o.first != values;
   return o;
 }
 
@@ -106,10 +174,109 @@ CliResult Fail(int exitCode, std::string err) {
   return result;
 }
 
+// One answer in the chosen format, for the four values or a list's line.
+std::string WriteAnswer(Format format, const SetupAnswer& answer, bool frames) {
+  const Setup& s = answer.setup;
+  switch (format) {
+    case Format::kSvg:
+      return RenderChartSvg(s.inputs, answer.rows, ChartAnswers{s.at, answer.comparison.series});
+    case Format::kJson:
+      return WriteJsonAnswer(answer);
+    case Format::kMarkdown:
+      return WriteMarkdownAnswer(answer);
+    case Format::kWiki:
+      return WriteWikiAnswer(answer);
+    case Format::kTsv:
+    case Format::kCsv:
+      break;
+  }
+  const TableStyle& style = format == Format::kCsv ? kCsvTable : kTabTable;
+  if (s.at >= 0) return WriteStandingRecord(s.inputs, answer.rows, s.at, style);
+  if (s.comparing) return WriteComparisonTable(s.inputs, answer.comparison, style);
+  return WriteRowsTable(s.inputs, answer.rows, frames, style);
+}
+
+// A name on a line of its own on stderr: control characters (a line break,
+// a terminal's escape) become spaces.
+std::string OneLine(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return out;
+}
+
+// Every weapon of the list, in file order; failing lines on stderr.
+CliResult RunList(const Options& o, const ListReader& readList) {
+  const std::wstring& name = *o.Value(kList);
+  const ListBytes file = readList ? readList(name) : ListBytes{};
+  if (!file.read) {
+    return Fail(1, name == L"-" ? "Cannot read the weapon list from standard input.\n"
+                                : "Cannot read the weapon list " + EncodeUtf8(name) + ".\n");
+  }
+  const auto list = ReadWeaponList(file.bytes);
+  if (const auto* error = std::get_if<WeaponListError>(&list))
+    return Fail(1, error->message + "\n");
+
+  CliResult result;
+  result.binary = o.format != Format::kTsv;
+  const TableStyle& style = o.format == Format::kCsv ? kCsvTable : kTabTable;
+  std::string& out = result.out;
+  if (o.format == Format::kTsv || o.format == Format::kCsv) out = WriteListHeader(style);
+  if (o.format == Format::kJson) out = "[";
+  bool first = true;
+  for (const WeaponLine& line : std::get<WeaponList>(list).lines) {
+    const auto judged = JudgeWeapon(line);
+    const std::string number = std::to_string(line.line);
+    if (o.format == Format::kJson)
+      out += first ? "\n{\"line\": " + number : ",\n{\"line\": " + number;
+    if (const auto* error = std::get_if<WeaponError>(&judged)) {
+      result.err += "line " + number + (error->name ? " (" + OneLine(*error->name) + ")" : "") +
+                    ": " + error->message + "\n";
+      result.exitCode = 1;
+      if (o.format == Format::kJson) {
+        out += ", \"name\": ";
+        if (error->name) {
+          AppendJsonString(out, *error->name);
+        } else {
+          out += "null";
+        }
+        out += ", ";
+        AppendJsonErrorMember(out, error->input, error->message);
+        out += '}';
+      }
+      first = false;
+      continue;
+    }
+    const auto& weapon = std::get<Weapon>(judged);
+    const SetupAnswer answer = AnswerSetup(weapon.setup);
+    switch (o.format) {
+      case Format::kJson:
+        out += ", \"name\": ";
+        AppendJsonString(out, weapon.name);
+        out += ", ";
+        AppendJsonAnswerMembers(out, answer);
+        out += '}';
+        break;
+      case Format::kMarkdown:
+        out += (first ? "" : "\n") + MarkdownHeading(weapon.name) + WriteMarkdownAnswer(answer);
+        break;
+      case Format::kWiki:
+        out += (first ? "" : "\n") + WriteWikiAnswer(answer, weapon.name);
+        break;
+      default:
+        AppendListRows(out, weapon.name, weapon.setup.inputs, answer.rows, style);
+        break;
+    }
+    first = false;
+  }
+  if (o.format == Format::kJson) out += first ? "]\n" : "\n]\n";
+  return result;
+}
+
 }  // namespace
 
 CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList) {
-  (void)readList;
   const Options o = ReadOptions(args);
   if (o.reply) {
     CliResult result;
@@ -117,45 +284,23 @@ CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList)
     return result;
   }
   if (o.wrong) return Fail(2, kUsage);
+  if (o.questions & kList) return RunList(o, readList);
 
   const std::size_t f = o.first;
-  const auto parsed = ParseCalcInputs(args[f].c_str(), args[f + 1].c_str(), args[f + 2].c_str(),
-                                      args[f + 3].c_str());
-  if (const auto* error = std::get_if<InputValidationError>(&parsed)) {
-    return Fail(1, Narrow(error->message) + "\n");
+  const std::wstring* at = o.Value(kAt);
+  const std::wstring* compare = o.Value(kCompare);
+  const SetupTexts texts = {
+      args[f].c_str(),     args[f + 1].c_str(),        args[f + 2].c_str(),
+      args[f + 3].c_str(), at ? at->c_str() : nullptr, compare ? compare->c_str() : nullptr};
+  const auto judged = JudgeSetup(texts);
+  if (const auto* error = std::get_if<SetupError>(&judged)) {
+    CliResult result = Fail(1, error->message + "\n");
+    if (o.format == Format::kJson) result.out = WriteJsonError(*error);
+    result.binary = o.format != Format::kTsv;
+    return result;
   }
-  const auto& inputs = std::get<CalcInputs>(parsed);
-
-  ChartAnswers chart;
-  if (o.at) {
-    const auto at = ParseStandingPercent(o.at->c_str(), inputs);
-    if (const auto* error = std::get_if<AnswerInputError>(&at)) {
-      return Fail(1, Narrow(error->message) + "\n");
-    }
-    chart.markerPercent = std::get<int32_t>(at);
-  }
-  Comparison comparison;
-  if (o.compare) {
-    const auto list = ParseFrameRateList(o.compare->c_str());
-    if (const auto* error = std::get_if<AnswerInputError>(&list)) {
-      return Fail(1, Narrow(error->message) + "\n");
-    }
-    comparison = CompareFrameRates(inputs, std::get<FrameRateList>(list));
-    chart.series = comparison.series;
-  }
-
   CliResult result;
-  const TableStyle& style = o.output == Output::kCsv ? kCsvTable : kTabTable;
-  const auto rows = ComputeBreakpointTable(inputs);
-  if (o.output == Output::kSvg) {
-    result.out = RenderChartSvg(inputs, rows, chart);
-  } else if (o.at) {
-    result.out = WriteStandingRecord(inputs, rows, chart.markerPercent, style);
-  } else if (o.compare) {
-    result.out = WriteComparisonTable(inputs, comparison, style);
-  } else {
-    result.out = WriteRowsTable(inputs, rows, o.frames, style);
-  }
-  result.binary = o.output != Output::kTable;
+  result.out = WriteAnswer(o.format, AnswerSetup(std::get<Setup>(judged)), o.questions & kFrames);
+  result.binary = o.format != Format::kTsv;
   return result;
 }

@@ -16,6 +16,19 @@ void Line(std::string& out, const TableStyle& style, std::initializer_list<std::
   out += style.lineEnd;
 }
 
+// The name as one cell of the style (see TableStyle::quoteText).
+std::string TextCell(std::string_view text, const TableStyle& style) {
+  std::string cell;
+  if (!style.quoteText) {
+    for (const char c : text) cell += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    return cell;
+  }
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  cell = "\"";
+  for (const char c : text) cell += c == '"' ? "\"\"" : std::string(1, c);
+  return cell + "\"";
+}
+
 }  // namespace
 
 std::string WriteRowsTable(const CalcInputs& inputs, std::span<const BreakpointRow> rows,
@@ -67,6 +80,21 @@ std::string WriteStandingRecord(const CalcInputs& inputs, std::span<const Breakp
        {std::to_string(percent), since.bps, since.frames, since.rea, next.rea, next.bps,
         next.frames});
   return out;
+}
+
+std::string WriteListHeader(const TableStyle& style) {
+  std::string out;
+  Line(out, style, {"NAME", "REA", "BPS", "FRAMES"});
+  return out;
+}
+
+void AppendListRows(std::string& out, std::string_view name, const CalcInputs& inputs,
+                    std::span<const BreakpointRow> rows, const TableStyle& style) {
+  const std::string cell = TextCell(name, style);
+  for (const auto& row : rows) {
+    const RowTexts t = FormatRowTexts(inputs, row);
+    Line(out, style, {cell, t.rea, t.bps, t.frames});
+  }
 }
 
 std::string WritePageTable(const SetupAnswer& answer) {

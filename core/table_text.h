@@ -6,13 +6,15 @@
 //   comparison:    "REA<TAB>BPS@60<TAB>BPS@120" then "0<TAB>6.667<TAB>6.667" ...
 //   standing:      "AT<TAB>BPS<TAB>FRAMES<TAB>SINCE<TAB>NEXT<TAB>NEXT_BPS<TAB>NEXT_FRAMES"
 //                  then "37<TAB>10.000<TAB>6<TAB>34<TAB>45<TAB>12.000<TAB>5"
+//   weapon list:   "NAME<TAB>REA<TAB>BPS<TAB>FRAMES" then "Rifle<TAB>0<TAB>6.667<TAB>9" ...
 // Every line ends with the style's line end, the last one too. Cells are
-// numbers, so CSV needs no quoting.
+// numbers, so CSV needs no quoting, but for a weapon's name.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "breakpoint_table.h"
 #include "comparison.h"
@@ -23,11 +25,14 @@ struct TableStyle {
   const char* lineEnd;
   // The page's own column headers: "Frames" for FRAMES, "BPS @ 60" for BPS@60.
   bool pageHeaders;
+  // How a weapon's name goes into a cell: quoted as RFC 4180 requires, or
+  // with its TAB, CR and LF made spaces.
+  bool quoteText;
 };
 
-inline constexpr TableStyle kTabTable{"\t", "\n", false};
-inline constexpr TableStyle kCsvTable{",", "\r\n", false};  // RFC 4180
-inline constexpr TableStyle kPageTable{"\t", "\n", true};
+inline constexpr TableStyle kTabTable{"\t", "\n", false, false};
+inline constexpr TableStyle kCsvTable{",", "\r\n", false, true};  // RFC 4180
+inline constexpr TableStyle kPageTable{"\t", "\n", true, false};
 
 // The table, with a third column of frames per shot when `frames` is set.
 [[nodiscard]] std::string WriteRowsTable(const CalcInputs& inputs,
@@ -43,6 +48,12 @@ inline constexpr TableStyle kPageTable{"\t", "\n", true};
 [[nodiscard]] std::string WriteStandingRecord(const CalcInputs& inputs,
                                               std::span<const BreakpointRow> rows, int32_t percent,
                                               const TableStyle& style);
+
+// A weapon list's one table, for a spreadsheet: the header, then for each
+// weapon its rows with frames (what --frames prints), its name in front.
+[[nodiscard]] std::string WriteListHeader(const TableStyle& style);
+void AppendListRows(std::string& out, std::string_view name, const CalcInputs& inputs,
+                    std::span<const BreakpointRow> rows, const TableStyle& style);
 
 // The table the page shows for an answer, with kPageTable: frames per shot
 // beside each row, or the comparison when frame rates are compared. The

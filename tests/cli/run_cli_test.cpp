@@ -230,3 +230,97 @@ TEST(RunCli, PlayersAnswersFailures) {
 }
 
 }  // namespace
+
+namespace {
+
+// Which formats go with which questions, by exit status alone: 0 answered, 2 usage.
+TEST(RunCli, FormatsAndQuestionsThatGoTogether) {
+  struct Case {
+    std::vector<std::wstring> options;
+    int exitCode;
+  };
+  const Case cases[] = {
+      {{L"--json"}, 0},
+      {{L"--markdown", L"--at", L"3", L"--compare", L"120"}, 0},
+      {{L"--wiki", L"--frames", L"--at", L"3"}, 0},
+      {{L"--json", L"--frames", L"--compare", L"120"}, 0},
+      {{L"--json", L"--json"}, 0},
+      {{L"--json", L"--csv"}, 2},
+      {{L"--markdown", L"--wiki"}, 2},
+      {{L"--svg", L"--json"}, 2},
+      {{L"--csv", L"--at", L"3", L"--compare", L"120"}, 2},
+      {{L"--list", L"-"}, 2},  // the list carries its own values
+  };
+  for (const auto& c : cases) {
+    std::vector<std::wstring> args = c.options;
+    for (const wchar_t* v : {L"0.45", L"3", L"60", L"81"}) args.push_back(v);
+    EXPECT_EQ(RunCli(args).exitCode, c.exitCode) << std::string(args[0].begin(), args[0].end());
+  }
+  for (const std::vector<std::wstring>& args :
+       {std::vector<std::wstring>{L"--list", L"-", L"--frames"},
+        {L"--frames", L"--list", L"-"},
+        {L"--at", L"3", L"--list", L"-"},
+        {L"--svg", L"--list", L"-"},
+        {L"--list", L"-", L"--list", L"-"},
+        {L"--list"}}) {
+    EXPECT_EQ(RunCli(args).exitCode, 2) << args.size();
+  }
+}
+
+TEST(RunCli, BadInputAsJson) {
+  const auto r = RunArgs({L"--json", L"--at", L"81", L"0.45", L"3", L"60", L"81"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out,
+            "{\"error\": {\"input\": \"at\", \"message\": \"Enter your REA % from 0 to 80\"}}\n");
+  EXPECT_EQ(r.err, "Enter your REA % from 0 to 80\n");
+}
+
+// A failing line is reported and the others still answered; a file that is
+// no list gets its message alone.
+TEST(RunCli, WeaponLists) {
+  const std::string list =
+      "name,baseRea,firingMode,fps,rea\n"
+      "\"A,\"\"b\"\"\",0.45,3,60,2\n"
+      "Bad\t\x1b[31m,0.45,3,0,2\n"
+      "C\tD,2,1,60,1\n";
+  const auto reader = [&](const std::wstring& name) {
+    return name == L"-" ? ListBytes{true, list} : ListBytes{};
+  };
+  struct Case {
+    std::vector<std::wstring> args;
+    int exitCode;
+    std::string out;
+  };
+  const std::string stderrText = "line 3 (Bad  [31m): Enter valid FPS > 0\n";
+  const Case cases[] = {
+      {{L"--list", L"-"}, 1, "NAME\tREA\tBPS\tFRAMES\nA,\"b\"\t0\t6.667\t9\nC D\t0\t0.000\t\n"},
+      {{L"--csv", L"--list", L"-"},
+       1,
+       "NAME,REA,BPS,FRAMES\r\n\"A,\"\"b\"\"\",0,6.667,9\r\nC\tD,0,0.000,\r\n"},
+      {{L"--json", L"--list", L"-"},
+       1,
+       "[\n{\"line\": 2, \"name\": \"A,\\\"b\\\"\", \"rows\": [{\"rea\": 0, \"bps\": 6.667, "
+       "\"frames\": 9}]},\n{\"line\": 3, \"name\": \"Bad\\u0009\\u001b[31m\", \"error\": "
+       "{\"input\": \"fps\", \"message\": \"Enter valid FPS > 0\"}},\n{\"line\": 4, \"name\": "
+       "\"C\\u0009D\", \"rows\": [{\"rea\": 0, \"bps\": 0.000, \"frames\": null}]}\n]\n"},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunCli(c.args, reader);
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err, stderrText);
+  }
+  const auto unreadable = RunCli(std::vector<std::wstring>{L"--list", L"x.csv"}, reader);
+  EXPECT_EQ(unreadable.exitCode, 1);
+  EXPECT_EQ(unreadable.out, "");
+  EXPECT_EQ(unreadable.err, "Cannot read the weapon list x.csv.\n");
+  const auto noList =
+      RunCli(std::vector<std::wstring>{L"--json", L"--list", L"-"}, [](const std::wstring&) {
+        return ListBytes{true, "a,b\n"};
+      });
+  EXPECT_EQ(noList.exitCode, 1);
+  EXPECT_EQ(noList.out, "");
+  EXPECT_EQ(noList.err.rfind("The weapon list has no column name", 0), 0u);
+}
+
+}  // namespace
