@@ -275,16 +275,16 @@ if (FIELDS.some((name) => shared.has(name))) {
   });
   calculate();
 }
+// The engine compiles the core's functions on their first call: make that
+// call once with the default texts before ready (a share link's Calculate
+// has made it), so a click at the moment of ready does not pay for it.
+if (!shown) calculateInCore(inputs.map((input) => input.defaultValue));
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
 
 extras = Promise.all([import('./carry.js'), import('./setups.js'), import('./lists.js')])
   .then((modules) => Object.assign({}, ...modules));
 extras.then(({ readSetups }) => showSetups(readSetups(FIELDS)));
-
-// The engine compiles the core's functions on their first call: make that
-// call once with the default texts, just after ready, not on the first click.
-setTimeout(() => calculateInCore(inputs.map((input) => input.defaultValue)));
 
 // Keeps the site for use with no network (sw.js). Installing it starts a
 // worker and fetches every file: not while a new visitor's first clicks run.

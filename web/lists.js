@@ -36,7 +36,7 @@ export function mergeList(kept, read, max) {
     } else if (keptNames.has(name) || room-- > 0) {
       taken.push({ name, fields });
     } else {
-      refused.push({ line, name, message: `not imported: ${max} setups are kept at most` });
+      refused.push({ line, name, message: `over the limit of ${max} saved setups` });
     }
   }
   const takenNames = new Set(taken.map(({ name }) => name));

@@ -76,7 +76,7 @@ test('an import: failures listed, a name twice, the limit, on top of what was ke
     'kept 5,1,1,60,81,,\nRifle,0.5,3,60,81,,\nA,1,1,1,1\nB,1,1,1,1\nC,1,1,1,1\n');
   await expect(page.getByRole('alert')).toHaveText('Lines not imported:\nline 2 (Rifle): replaced by line 6\n' +
     'line 3 (Shotgun): Enter valid FPS > 0\nline 4: Enter a setup name of 1 to 40 characters.\n' +
-    'line 9 (C): not imported: 50 setups are kept at most', { useInnerText: true });
+    'line 9 (C): over the limit of 50 saved setups', { useInnerText: true });
   await expect(page.locator('#notice')).toHaveText('4 setups imported');
   const shown = await names(page).allTextContents();
   expect(shown.slice(0, 6)).toEqual(['kept 5', 'Rifle', 'A', 'B', 'kept 0', 'kept 1']);
