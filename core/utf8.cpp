@@ -83,6 +83,16 @@ std::wstring DecodeUtf8(std::string_view bytes) {
   return out;
 }
 
+std::u32string DecodeUtf8CodePoints(std::string_view bytes) {
+  std::u32string out;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t c = 0;
+    out += Next(bytes, i, c) ? c : kReplacement;
+  }
+  return out;
+}
+
 std::size_t FindInvalidUtf8(std::string_view bytes) noexcept {
   std::size_t i = 0;
   while (i < bytes.size()) {
@@ -106,5 +116,12 @@ std::string EncodeUtf8(std::wstring_view text) {
     if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
     AppendUtf8(out, c);
   }
+  return out;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+  std::string out;
+  for (char32_t c : text)
+    AppendUtf8(out, (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF ? kReplacement : c);
   return out;
 }

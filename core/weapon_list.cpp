@@ -1,7 +1,6 @@
 #include "weapon_list.h"
 
 #include <algorithm>
-#include <cwchar>
 
 #include "utf8.h"
 
@@ -109,44 +108,21 @@ bool IsTrimmed(char32_t c) {
 
 // The trimmed name, or nothing when it is not 1 to 40 characters.
 std::optional<std::string> SetupName(const std::string& cell) {
-  const std::wstring wide = DecodeUtf8(cell);
-  std::u32string name;
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char32_t c = static_cast<char32_t>(wide[i]);
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size()) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00);
-      }
-    }
-    name += c;
-  }
+  const std::u32string name = DecodeUtf8CodePoints(cell);
   const auto first = std::find_if_not(name.begin(), name.end(), IsTrimmed);
   const auto last = std::find_if_not(name.rbegin(), name.rend(), IsTrimmed).base();
   if (first >= last || static_cast<std::size_t>(last - first) > kMaxNameCharacters) {
     return std::nullopt;
   }
-  std::wstring trimmed;
-  for (auto c = first; c != last; ++c) {
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (*c > 0xFFFF) {
-        trimmed += static_cast<wchar_t>(0xD800 + ((*c - 0x10000) >> 10));
-        trimmed += static_cast<wchar_t>(0xDC00 + ((*c - 0x10000) & 0x3FF));
-        continue;
-      }
-    }
-    trimmed += static_cast<wchar_t>(*c);
-  }
-  return EncodeUtf8(trimmed);
+  return EncodeUtf8(std::u32string_view(&*first, static_cast<std::size_t>(last - first)));
 }
 
-std::size_t Utf16Units(const std::wstring& text) {
-  std::size_t units = text.size();
-  if constexpr (sizeof(wchar_t) == 4) {
-    for (const wchar_t c : text) units += static_cast<uint32_t>(c) > 0xFFFF;
-  }
+// What a field counts: characters beyond U+FFFF take two.
+std::size_t Utf16Units(const std::string& cell) {
+  std::size_t units = 0;
+  for (const char32_t c : DecodeUtf8CodePoints(cell)) units += c > 0xFFFF ? 2 : 1;
   return units;
 }
-
 }  // namespace
 
 std::variant<WeaponList, WeaponListError> ReadWeaponList(std::string_view bytes) {
@@ -215,12 +191,10 @@ std::variant<Weapon, WeaponError> JudgeWeapon(const WeaponLine& line) {
     const std::string& cell = line.cells[k + 1];
     const bool optional = k >= static_cast<int>(SetupInput::kAt);
     if (optional && cell.empty()) continue;  // not asked
-    texts[k] = DecodeUtf8(cell);
     // A text no field could hold fails: a stand-in that no rule accepts
     // gets the input's own message (the REA % one names the range).
-    if (Utf16Units(texts[k]) > kMaxFieldUnits || texts[k].find(L'\0') != std::wstring::npos) {
-      texts[k] = L"\x1";
-    }
+    const bool fits = Utf16Units(cell) <= kMaxFieldUnits && cell.find('\0') == std::string::npos;
+    texts[k] = fits ? DecodeUtf8(cell) : L"\x1";
     setupTexts[k] = texts[k].c_str();
   }
   const auto judged = JudgeSetup(setupTexts);

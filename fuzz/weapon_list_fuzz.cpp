@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     return 0;
   }
   std::size_t previous = 1;  // the header's line
+  int answered = 0;          // writing every answer of a long list would slow the search
   for (const WeaponLine& line : std::get<WeaponList>(list).lines) {
     if (line.line <= previous) std::abort();
     previous = line.line;
@@ -32,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       }
       continue;
     }
+    if (++answered > 16) continue;
     const auto& weapon = std::get<Weapon>(judged);
     const SetupAnswer answer = AnswerSetup(weapon.setup);
     std::string out = MarkdownHeading(weapon.name) + WriteMarkdownAnswer(answer) +
