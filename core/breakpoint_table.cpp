@@ -20,9 +20,10 @@ QuantisedRate QuantiseAtPercent(const CalcInputs& in, int32_t percent) noexcept 
   const double frames = std::ceil(framesExact);
   // A ceiling outside int32 (or infinite) counts as out of range, like any
   // other frame count outside 1..fps. The comparison is false for NaN too.
-  if (!(frames >= 1.0 && frames <= static_cast<double>(in.fps))) return {0, 0.0};
+  if (!(frames >= 1.0 && frames <= static_cast<double>(in.fps))) return {0, 0.0, framesExact};
   const auto framesPerShot = static_cast<int32_t>(frames);
-  return {framesPerShot, static_cast<double>(in.fps) / static_cast<double>(framesPerShot)};
+  return {framesPerShot, static_cast<double>(in.fps) / static_cast<double>(framesPerShot),
+          framesExact};
 }
 
 int32_t ScannedPercentages(const CalcInputs& inputs) noexcept {

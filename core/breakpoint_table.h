@@ -26,6 +26,7 @@ struct BreakpointRow {
 struct QuantisedRate {
   int32_t framesPerShot;  // 1..fps; 0 when out of range (then bps is 0.0)
   double bps;
+  double framesExact;  // the frames a shot needs, before the ceiling; set also when out of range
 };
 [[nodiscard]] QuantisedRate QuantiseAtPercent(const CalcInputs& inputs, int32_t percent) noexcept;
 

@@ -102,3 +102,10 @@ std::string WritePageTable(const SetupAnswer& answer) {
   return answer.setup.comparing ? WriteComparisonTable(in, answer.comparison, kPageTable)
                                 : WriteRowsTable(in, answer.rows, true, kPageTable);
 }
+
+std::string WriteTimelineRecord(const TimelineTexts& texts, const TableStyle& style) {
+  std::string out;
+  Line(out, style, {"AT", "READY", "FRAMES", "WAIT", "WAIT_MS"});
+  Line(out, style, {texts.at, texts.ready, texts.frames, texts.wait, texts.waitMs});
+  return out;
+}

@@ -7,6 +7,8 @@
 //   standing:      "AT<TAB>BPS<TAB>FRAMES<TAB>SINCE<TAB>NEXT<TAB>NEXT_BPS<TAB>NEXT_FRAMES"
 //                  then "37<TAB>10.000<TAB>6<TAB>34<TAB>45<TAB>12.000<TAB>5"
 //   weapon list:   "NAME<TAB>REA<TAB>BPS<TAB>FRAMES" then "Rifle<TAB>0<TAB>6.667<TAB>9" ...
+//   timeline:      "AT<TAB>READY<TAB>FRAMES<TAB>WAIT<TAB>WAIT_MS"
+//                  then "37<TAB>5.670<TAB>6<TAB>0.330<TAB>5.500"
 // Every line ends with the style's line end, the last one too. Cells are
 // numbers, so CSV needs no quoting, but for a weapon's name.
 #pragma once
@@ -19,6 +21,7 @@
 #include "breakpoint_table.h"
 #include "comparison.h"
 #include "setup.h"
+#include "shot_timeline.h"
 
 struct TableStyle {
   const char* separator;
@@ -59,3 +62,7 @@ void AppendListRows(std::string& out, std::string_view name, const CalcInputs& i
 // beside each row, or the comparison when frame rates are compared. The
 // Markdown and wikitext answers are this table in their own markup.
 [[nodiscard]] std::string WritePageTable(const SetupAnswer& answer);
+
+// The shot timeline at one REA % (the last four fields empty where there is
+// no shot).
+[[nodiscard]] std::string WriteTimelineRecord(const TimelineTexts& texts, const TableStyle& style);

@@ -1,6 +1,6 @@
 // The same results from every toolchain: a digest of the field rules, the
-// tables, the cell texts and the charts (plain, with a marker, with compared
-// frame rates) over a fixed pseudo-random set of inputs. The
+// tables, the cell texts, the charts (plain, with a marker, with compared
+// frame rates) and the shot timelines over a fixed pseudo-random set of inputs. The
 // native build checks the same conversions against glibc (real_rounding_test),
 // so a Windows build that reproduces the digest agrees with glibc too.
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 #include "float_chars.h"
 #include "format_row.h"
 #include "svg_chart.h"
+#include "timeline_svg.h"
 
 namespace {
 
@@ -74,6 +75,20 @@ std::wstring RandomFieldText(Draw& draw) {
   return text;
 }
 
+// The charts' inputs: a baseRea of any bits every fourth time, else of three
+// decimals up to 100; small integers two times in three, else any.
+int32_t ChartInt(Draw& draw) {
+  return static_cast<int32_t>(draw.Below(3) ? draw.Below(240) + 1 : draw.Below(INT32_MAX) + 1);
+}
+
+CalcInputs ChartInputs(Draw& draw, int n) {
+  const double baseRea = n % 4 == 0 ? FromBits(draw.rng() % 0x7FF0000000000000 + 1)
+                                    : static_cast<double>(draw.Below(100000) + 1) / 1000.0;
+  const int32_t firingMode = ChartInt(draw);
+  const int32_t fps = ChartInt(draw);
+  return {baseRea, firingMode, fps, ChartInt(draw)};
+}
+
 TEST(SameResults, FieldRulesTablesAndCellTexts) {
   Draw draw;
   Digest digest;
@@ -109,12 +124,7 @@ TEST(SameResults, Charts) {
   draw.rng.seed(9122026);
   Digest digest;
   for (int n = 0; n < 2000; ++n) {
-    const double baseRea = n % 4 == 0 ? FromBits(draw.rng() % 0x7FF0000000000000 + 1)
-                                      : static_cast<double>(draw.Below(100000) + 1) / 1000.0;
-    const auto anyInt = [&] {
-      return static_cast<int32_t>(draw.Below(3) ? draw.Below(240) + 1 : draw.Below(INT32_MAX) + 1);
-    };
-    const CalcInputs in{baseRea, anyInt(), anyInt(), anyInt()};
+    const CalcInputs in = ChartInputs(draw, n);
     const std::string svg = RenderChartSvg(in, ComputeBreakpointTable(in));
     digest.Add(svg.data(), svg.size());
   }
@@ -129,12 +139,7 @@ TEST(SameResults, ChartsWithAnswers) {
   draw.rng.seed(10122026);
   Digest digest;
   for (int n = 0; n < 1000; ++n) {
-    const double baseRea = n % 4 == 0 ? FromBits(draw.rng() % 0x7FF0000000000000 + 1)
-                                      : static_cast<double>(draw.Below(100000) + 1) / 1000.0;
-    const auto anyInt = [&] {
-      return static_cast<int32_t>(draw.Below(3) ? draw.Below(240) + 1 : draw.Below(INT32_MAX) + 1);
-    };
-    const CalcInputs in{baseRea, anyInt(), anyInt(), anyInt()};
+    const CalcInputs in = ChartInputs(draw, n);
     ChartAnswers answers;
     if (n % 3 != 1) {
       answers.markerPercent = static_cast<int32_t>(draw.Below(ScannedPercentages(in)));
@@ -145,7 +150,9 @@ TEST(SameResults, ChartsWithAnswers) {
       others.count = static_cast<int>(draw.Below(kMaxOtherFrameRates)) + 1;
       for (int k = 0; k < others.count; ++k) {
         const uint64_t pick = draw.Below(4);
-        others.fps[k] = pick == 0 ? in.fps : pick == 1 && k > 0 ? others.fps[k - 1] : anyInt();
+        others.fps[k] = pick == 0            ? in.fps
+                        : pick == 1 && k > 0 ? others.fps[k - 1]
+                                             : ChartInt(draw);
       }
       comparison = CompareFrameRates(in, others);
       answers.series = comparison.series;
@@ -154,6 +161,21 @@ TEST(SameResults, ChartsWithAnswers) {
     digest.Add(svg.data(), svg.size());
   }
   EXPECT_EQ(digest.value, 2167244361924497563u);
+}
+
+// The shot timeline at a random REA %, cells and summarised shots alike; the
+// picture's data attributes are the record's texts. A digest of its own.
+TEST(SameResults, ShotTimelines) {
+  Draw draw{};
+  draw.rng.seed(11122026);
+  Digest digest;
+  for (int n = 0; n < 2000; ++n) {
+    const CalcInputs in = ChartInputs(draw, n);
+    const auto percent = static_cast<int32_t>(draw.Below(ScannedPercentages(in)));
+    const std::string svg = RenderTimelineSvg(in, percent);
+    digest.Add(svg.data(), svg.size());
+  }
+  EXPECT_EQ(digest.value, 1999183888292610077u);
 }
 
 }  // namespace
