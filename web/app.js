@@ -14,6 +14,7 @@ const standing = document.getElementById('standing');
 const thead = document.querySelector('thead');
 const tbody = document.querySelector('tbody');
 const chart = document.getElementById('chart');
+const timeline = document.getElementById('timeline');
 const notice = document.getElementById('notice');
 const carryButtons = document.querySelectorAll('[data-carry]');
 const setupForm = document.getElementById('save-setup');
@@ -27,7 +28,7 @@ const core = await createReacalc();
 // What the last successful Calculate showed: its six texts and its chart.
 let shown = null;
 
-const ANSWER = { shown: 0, table: 1, csv: 2, markdown: 3, wiki: 4 }; // bindings.cpp
+const ANSWER = { shown: 0, table: 1, csv: 2, markdown: 3, wiki: 4, timeline: 5 }; // bindings.cpp
 
 // Writes each text's UTF-16 code units into the core's field buffers, one per
 // wchar_t, and returns the core's answer (bindings.cpp).
@@ -73,10 +74,27 @@ function showTable(lines, current) {
   }));
 }
 
+// The chart and the timeline hold only numbers the core formatted; parsed
+// as SVG, never as HTML.
+const parseSvg = (svgText) => document.importNode(
+  new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement, true);
+
 function showChart(svgText) {
-  // The chart holds only numbers the core formatted; parsed as SVG, never as HTML.
-  const svg = new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement;
-  chart.replaceChildren(document.importNode(svg, true));
+  chart.replaceChildren(parseSvg(svgText));
+}
+
+// The shot timeline at Your REA %: its sentence, then its picture; none
+// without a REA %.
+function showTimeline(answer) {
+  timeline.hidden = answer === '';
+  const caption = timeline.firstElementChild;
+  if (answer === '') {
+    timeline.replaceChildren(caption);
+    return;
+  }
+  const lineEnd = answer.indexOf('\n');
+  caption.textContent = answer.slice(0, lineEnd);
+  timeline.replaceChildren(caption, parseSvg(answer.slice(lineEnd + 1)));
 }
 
 function calculate() {
@@ -96,6 +114,7 @@ function calculate() {
   standing.textContent = sentence;
   const svg = answer.slice(standingEnd + 1);
   showChart(svg);
+  showTimeline(texts[4] === '' ? '' : calculateInCore(texts, ANSWER.timeline));
   // Replacing the history entry costs milliseconds, so only when it changes.
   const query = shareQuery(texts);
   if (query !== location.search) history.replaceState(null, '', query);

@@ -1,7 +1,8 @@
 // The page's entry points, called from app.js: the script writes each field's
 // UTF-16 code units, one per wchar_t, into that field's buffer, then calls
 // reacalc_calculate with the six lengths and what it wants (0 what the page
-// shows, 1 the table to copy, 2 its CSV, 3 its Markdown, 4 its wikitext) and
+// shows, 1 the table to copy, 2 its CSV, 3 its Markdown, 4 its wikitext, 5 the
+// shot timeline) and
 // reads the NUL-terminated UTF-8 text it returns (page_calculation.h).
 // A weapon list to import: the script asks reacalc_list_buffer for room for
 // the file's bytes, writes them there and calls reacalc_read_list, which
@@ -47,9 +48,10 @@ EMSCRIPTEN_KEEPALIVE const char* reacalc_calculate(int baseRea, int firingMode, 
     fieldTexts[i][length] = L'\0';
     fields[i] = {fieldTexts[i], static_cast<std::size_t>(length)};
   }
-  constexpr PageAnswer kAnswers[] = {PageAnswer::kShown, PageAnswer::kTable, PageAnswer::kCsv,
-                                     PageAnswer::kMarkdown, PageAnswer::kWiki};
-  result = CalculatePage(fields, answer >= 1 && answer <= 4 ? kAnswers[answer] : kAnswers[0]);
+  constexpr PageAnswer kAnswers[] = {PageAnswer::kShown, PageAnswer::kTable,
+                                     PageAnswer::kCsv,   PageAnswer::kMarkdown,
+                                     PageAnswer::kWiki,  PageAnswer::kTimeline};
+  result = CalculatePage(fields, answer >= 1 && answer <= 5 ? kAnswers[answer] : kAnswers[0]);
   return result.c_str();
 }
 

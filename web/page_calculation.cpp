@@ -4,9 +4,11 @@
 
 #include "markdown_text.h"
 #include "setup.h"
+#include "shot_timeline.h"
 #include "standing_sentence.h"
 #include "svg_chart.h"
 #include "table_text.h"
+#include "timeline_svg.h"
 #include "wiki_text.h"
 
 namespace {
@@ -66,6 +68,12 @@ std::string CalculatePage(const FieldText (&fields)[kPageFields], PageAnswer ans
       return WriteMarkdownAnswer(setup);
     case PageAnswer::kWiki:
       return WriteWikiAnswer(setup);
+    case PageAnswer::kTimeline: {
+      const int32_t at = setup.setup.at;
+      if (at < 0) return {};
+      return ShotTimelineSentence(FormatShotTimeline(ComputeShotTimeline(in, at))) + '\n' +
+             RenderTimelineSvg(in, at);
+    }
   }
   return {};
 }
