@@ -3,7 +3,7 @@
 import { execFileSync } from 'node:child_process';
 import { fileURLToPath } from 'node:url';
 
-import { calculateButton, expect, openPage, test } from './page_support.mjs';
+import { calculateButton, contrast, expect, openPage, test } from './page_support.mjs';
 
 const cli = (args) => execFileSync(fileURLToPath(new URL('../../build/linux/reacalc-cli', import.meta.url)), args).toString();
 const link = (texts) => `/?${new URLSearchParams(['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare']
@@ -35,19 +35,6 @@ test('the timeline is the CLI\'s picture, with its sentence', async ({ page }) =
   await expect(page.locator('#timeline')).toBeHidden();
   await expect(page.locator('#timeline svg')).toHaveCount(0);
 });
-
-// WCAG's contrast ratio of two "rgb(r, g, b)" colours.
-function contrast(a, b) {
-  const luminance = (rgb) => {
-    const [r, g, bl] = rgb.match(/\d+(\.\d+)?/g).slice(0, 3).map((v) => {
-      const c = Number(v) / 255;
-      return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
-    });
-    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
-  };
-  const [hi, lo] = [luminance(a), luminance(b)].sort((x, y) => y - x);
-  return (hi + 0.05) / (lo + 0.05);
-}
 
 for (const colorScheme of ['light', 'dark']) {
   test(`${colorScheme}: the timeline's text at 4.5:1 and its marks at 3:1 or more`, async ({ page }) => {
