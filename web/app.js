@@ -14,17 +14,21 @@ const standing = document.getElementById('standing');
 const thead = document.querySelector('thead');
 const tbody = document.querySelector('tbody');
 const chart = document.getElementById('chart');
+const timeline = document.getElementById('timeline');
 const notice = document.getElementById('notice');
 const carryButtons = document.querySelectorAll('[data-carry]');
 const setupForm = document.getElementById('save-setup');
 const setupList = document.getElementById('setups');
+const tableFormat = document.getElementById('table-format');
+const exportButton = document.getElementById('export-setups');
+const importInput = document.getElementById('import-setups');
 
 const core = await createReacalc();
 
 // What the last successful Calculate showed: its six texts and its chart.
 let shown = null;
 
-const ANSWER = { shown: 0, table: 1, csv: 2 }; // bindings.cpp
+const ANSWER = { shown: 0, table: 1, csv: 2, markdown: 3, wiki: 4, timeline: 5 }; // bindings.cpp
 
 // Writes each text's UTF-16 code units into the core's field buffers, one per
 // wchar_t, and returns the core's answer (bindings.cpp).
@@ -37,6 +41,16 @@ function calculateInCore(texts, answer = ANSWER.shown) {
   const start = core._reacalc_calculate(...lengths, answer);
   const end = core.HEAPU8.indexOf(0, start);
   return new TextDecoder().decode(core.HEAPU8.subarray(start, end));
+}
+
+// The core's reading of a weapon list's bytes (page_list.h), parsed.
+function readListInCore(bytes) {
+  const at = core._reacalc_list_buffer(bytes.length);
+  if (!at) return { error: 'This browser has no room to read the file.' };
+  core.HEAPU8.set(bytes, at);
+  const start = core._reacalc_read_list();
+  const heap = core.HEAPU8;
+  return JSON.parse(new TextDecoder().decode(heap.subarray(start, heap.indexOf(0, start))));
 }
 
 function row(cells, tag) {
@@ -60,10 +74,27 @@ function showTable(lines, current) {
   }));
 }
 
+// The chart and the timeline hold only numbers the core formatted; parsed
+// as SVG, never as HTML.
+const parseSvg = (svgText) => document.importNode(
+  new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement, true);
+
 function showChart(svgText) {
-  // The chart holds only numbers the core formatted; parsed as SVG, never as HTML.
-  const svg = new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement;
-  chart.replaceChildren(document.importNode(svg, true));
+  chart.replaceChildren(parseSvg(svgText));
+}
+
+// The shot timeline at Your REA %: its sentence, then its picture; none
+// without a REA %.
+function showTimeline(answer) {
+  timeline.hidden = answer === '';
+  const caption = timeline.firstElementChild;
+  if (answer === '') {
+    timeline.replaceChildren(caption);
+    return;
+  }
+  const lineEnd = answer.indexOf('\n');
+  caption.textContent = answer.slice(0, lineEnd);
+  timeline.replaceChildren(caption, parseSvg(answer.slice(lineEnd + 1)));
 }
 
 function calculate() {
@@ -83,6 +114,7 @@ function calculate() {
   standing.textContent = sentence;
   const svg = answer.slice(standingEnd + 1);
   showChart(svg);
+  showTimeline(texts[4] === '' ? '' : calculateInCore(texts, ANSWER.timeline));
   // Replacing the history entry costs milliseconds, so only when it changes.
   const query = shareQuery(texts);
   if (query !== location.search) history.replaceState(null, '', query);
@@ -109,16 +141,16 @@ function refuse(text) {
   message.textContent = refusal = text;
 }
 
-// Copies, downloads and setups are not needed to calculate: their modules
-// (carry.js, setups.js) load just after ready, so they never hold it back.
-// Resolves to the exports of both.
+// Copies, downloads, setups and their lists are not needed to calculate:
+// their modules (carry.js, setups.js, lists.js) load just after ready, so
+// they never hold it back. Resolves to the exports of all three.
 let extras;
 
 const shareUrl = (query) => new URL(query, location.href).href;
 const refusedClipboard = () => refuse('The browser refused the clipboard: nothing was copied.');
 
 const CARRY = {
-  'copy-table': ({ copyText }) => copyText(calculateInCore(shown.texts, ANSWER.table))
+  'copy-table': ({ copyText }) => copyText(calculateInCore(shown.texts, ANSWER[tableFormat.value]))
     .then(() => tell('Table copied'), refusedClipboard),
   'copy-link': ({ copyText }) => copyText(shareUrl(shown.query))
     .then(() => tell('Link copied'), refusedClipboard),
@@ -159,6 +191,7 @@ function showSetups(setups) {
     item.append(link, ' ', remove);
     return item;
   }));
+  exportButton.disabled = setups.length === 0;
 }
 
 function keep({ writeSetups }, setups, done) {
@@ -195,6 +228,59 @@ setupForm.addEventListener('submit', async (event) => {
   keep(lib, setups, 'Setup saved');
 });
 
+exportButton.addEventListener('click', async () => {
+  const { download, readSetups, weaponList } = await extras;
+  const csv = weaponList(readSetups(FIELDS), FIELDS);
+  download(new Blob([csv], { type: 'text/csv' }), 'reacalc-setups.csv');
+  tell('Setups exported');
+});
+
+// Larger files are refused before they are read: a file of millions of
+// short lines takes the core seconds and hundreds of megabytes.
+const MAX_LIST_BYTES = 8 << 20;
+
+async function importList(file) {
+  const lib = await extras;
+  if (file.size > MAX_LIST_BYTES) {
+    refuse('The file is larger than 8 MiB: the page reads weapon lists up to that size.');
+    return;
+  }
+  let read;
+  try {
+    read = readListInCore(new Uint8Array(await file.arrayBuffer()));
+  } catch {
+    refuse('The file could not be read.');
+    return;
+  }
+  if (read.error) {
+    refuse(read.error);
+    return;
+  }
+  // Read again: another tab may have changed the list.
+  const { setups, imported, refused } = lib.mergeList(lib.readSetups(FIELDS), read, lib.MAX_SETUPS);
+  if (imported > 0 && !lib.writeSetups(setups)) {
+    refuse('This browser would not keep the imported setups: its storage is blocked or full. ' +
+      'Nothing was imported.');
+    return;
+  }
+  if (imported > 0) showSetups(setups);
+  const done = `${imported} ${imported === 1 ? 'setup' : 'setups'} imported`;
+  const listed = lib.notImported(read, refused);
+  if (!listed) {
+    tell(done);
+    return;
+  }
+  refuse(`Lines not imported:\n${listed}`);
+  notice.textContent = done;
+}
+
+importInput.addEventListener('change', async () => {
+  const [file] = importInput.files;
+  if (!file) return;
+  await importList(file);
+  importInput.value = ''; // the same file may be chosen again
+});
+
 form.addEventListener('submit', (event) => {
   event.preventDefault();
   calculate();
@@ -208,16 +294,16 @@ if (FIELDS.some((name) => shared.has(name))) {
   });
   calculate();
 }
+// The engine compiles the core's functions on their first call: make that
+// call once with the default texts before ready (a share link's Calculate
+// has made it), so a click at the moment of ready does not pay for it.
+if (!shown) calculateInCore(inputs.map((input) => input.defaultValue));
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
 
-extras = Promise.all([import('./carry.js'), import('./setups.js')])
-  .then(([carry, setups]) => ({ ...carry, ...setups }));
+extras = Promise.all([import('./carry.js'), import('./setups.js'), import('./lists.js')])
+  .then((modules) => Object.assign({}, ...modules));
 extras.then(({ readSetups }) => showSetups(readSetups(FIELDS)));
-
-// The engine compiles the core's functions on their first call: make that
-// call once with the default texts, just after ready, not on the first click.
-setTimeout(() => calculateInCore(inputs.map((input) => input.defaultValue)));
 
 // Keeps the site for use with no network (sw.js). Installing it starts a
 // worker and fetches every file: not while a new visitor's first clicks run.

@@ -2,83 +2,78 @@
 
 #include <cwchar>
 
-#include "answer_inputs.h"
-#include "calc_inputs.h"
-#include "comparison.h"
-#include "format_row.h"
+#include "markdown_text.h"
+#include "setup.h"
+#include "shot_timeline.h"
 #include "standing_sentence.h"
 #include "svg_chart.h"
 #include "table_text.h"
+#include "timeline_svg.h"
+#include "wiki_text.h"
 
 namespace {
 
-std::string Bad(const wchar_t* message) {
-  std::string out(1, '!');
-  for (const wchar_t* c = message; *c; ++c) out += static_cast<char>(*c);
-  return out;
-}
-
 // A text with a U+0000 before its end is given to the rule as a text that
-// cannot pass: the rule would stop at the U+0000.
-const wchar_t* Whole(const FieldText& field) {
+// cannot pass: the rule would stop at the U+0000. An empty optional field is
+// not asked (null).
+const wchar_t* Whole(const FieldText& field, bool optional) {
+  if (optional && field.length == 0) return nullptr;
   return std::wcslen(field.text) == field.length ? field.text : L"\x1";
 }
 
-// Moves an accepted value into place, or "!" and the message into out.
-template <class T, class Error>
-bool Take(const std::variant<T, Error>& result, T& value, std::string& out) {
-  if (const auto* error = std::get_if<Error>(&result)) {
-    out = Bad(error->message);
-    return false;
+// The table, the standing line and the chart, as the page shows them.
+std::string Shown(const SetupAnswer& answer) {
+  const Setup& setup = answer.setup;
+  const bool standing = setup.at >= 0;
+  ChartAnswers chart;
+  chart.markerPercent = setup.at;
+  std::size_t current = 0;
+  if (setup.comparing) {
+    chart.series = answer.comparison.series;
+    const auto& percents = answer.comparison.percents;
+    while (current + 1 < percents.size() && percents[current + 1] <= setup.at) ++current;
+  } else if (standing) {
+    current = RowInEffect(answer.rows, setup.at);
   }
-  value = std::get<T>(result);
-  return true;
+  std::string out = WritePageTable(answer);
+  out += '\n';
+  if (standing) {
+    out += std::to_string(current) + '\t' + StandingSentence(setup.inputs, answer.rows, setup.at);
+  }
+  out += '\n';
+  out += RenderChartSvg(setup.inputs, answer.rows, chart);
+  return out;
 }
 
 }  // namespace
 
 std::string CalculatePage(const FieldText (&fields)[kPageFields], PageAnswer answer) {
-  std::string out;
-  CalcInputs in{};
-  if (!Take(ParseBaseRea(Whole(fields[0])), in.baseRea, out) ||
-      !Take(ParseFiringMode(Whole(fields[1])), in.firingMode, out) ||
-      !Take(ParseFps(Whole(fields[2])), in.fps, out) ||
-      !Take(ParseReaLimit(Whole(fields[3])), in.reaLimit, out)) {
-    return out;
+  SetupTexts texts{};
+  for (int i = 0; i < kPageFields; ++i) texts[i] = Whole(fields[i], i >= 4);
+  const auto judged = JudgeSetup(texts);
+  if (const auto* error = std::get_if<SetupError>(&judged)) return '!' + error->message;
+  const SetupAnswer setup = AnswerSetup(std::get<Setup>(judged));
+  const auto& in = setup.setup.inputs;
+  switch (answer) {
+    case PageAnswer::kShown:
+      return Shown(setup);
+    case PageAnswer::kTable:
+    case PageAnswer::kCsv: {
+      // What reacalc-cli --frames (or --compare LIST) prints, with --csv for kCsv.
+      const TableStyle& style = answer == PageAnswer::kCsv ? kCsvTable : kTabTable;
+      return setup.setup.comparing ? WriteComparisonTable(in, setup.comparison, style)
+                                   : WriteRowsTable(in, setup.rows, true, style);
+    }
+    case PageAnswer::kMarkdown:
+      return WriteMarkdownAnswer(setup);
+    case PageAnswer::kWiki:
+      return WriteWikiAnswer(setup);
+    case PageAnswer::kTimeline: {
+      const int32_t at = setup.setup.at;
+      if (at < 0) return {};
+      return ShotTimelineSentence(FormatShotTimeline(ComputeShotTimeline(in, at))) + '\n' +
+             RenderTimelineSvg(in, at);
+    }
   }
-  const bool standing = fields[4].length > 0;
-  const bool comparing = fields[5].length > 0;
-  ChartAnswers answers;
-  if (standing && !Take(ParseStandingPercent(Whole(fields[4]), in), answers.markerPercent, out)) {
-    return out;
-  }
-  FrameRateList others{};
-  if (comparing && !Take(ParseFrameRateList(Whole(fields[5])), others, out)) return out;
-
-  const auto rows = ComputeBreakpointTable(in);
-  const Comparison comparison = comparing ? CompareFrameRates(in, others) : Comparison{};
-  if (answer != PageAnswer::kShown) {
-    // What reacalc-cli --frames (or --compare LIST) prints, with --csv for kCsv.
-    const TableStyle& style = answer == PageAnswer::kCsv ? kCsvTable : kTabTable;
-    return comparing ? WriteComparisonTable(in, comparison, style)
-                     : WriteRowsTable(in, rows, true, style);
-  }
-  std::size_t current = 0;
-  if (comparing) {
-    answers.series = comparison.series;
-    out += WriteComparisonTable(in, comparison, kPageTable);
-    while (current + 1 < comparison.percents.size() &&
-           comparison.percents[current + 1] <= answers.markerPercent)
-      ++current;
-  } else {
-    out += WriteRowsTable(in, rows, true, kPageTable);
-    current = standing ? RowInEffect(rows, answers.markerPercent) : 0;
-  }
-  out += '\n';
-  if (standing) {
-    out += std::to_string(current) + '\t' + StandingSentence(in, rows, answers.markerPercent);
-  }
-  out += '\n';
-  out += RenderChartSvg(in, rows, answers);
-  return out;
+  return {};
 }

@@ -14,8 +14,15 @@
 // PageAnswer::kTable and kCsv give, for the same texts, only the table the
 // page carries out: what reacalc-cli --frames prints (--compare LIST when
 // Compare Fps is set), and the same with --csv; a bad input as above.
-// Inputs are judged in that order, each by its rule, as the window and the
-// CLI do; an empty REA % or Compare Fps is off. A text holding U+0000 (a
+// PageAnswer::kMarkdown and kWiki give what reacalc-cli --markdown and --wiki
+// print ([--at P] when Your REA % is set, [--compare LIST] when Compare Fps is).
+// PageAnswer::kTimeline gives the shot timeline at Your REA % for the main
+// Fps, which the page shows under the chart: a line with its sentence
+// (shot_timeline.h), then the picture reacalc-cli --svg --timeline P writes
+// (timeline_svg.h); empty without a REA %. It is an answer of its own, so
+// the shown answer stays as it is.
+// Inputs are judged in that order by JudgeSetup (setup.h), as the window and
+// the CLI do; an empty REA % or Compare Fps is off. A text holding U+0000 (a
 // share link can carry one; nobody can type it) fails its input: the
 // character is not the end of the text, so it is trailing text.
 #pragma once
@@ -30,7 +37,7 @@ struct FieldText {
 
 inline constexpr int kPageFields = 6;
 
-enum class PageAnswer { kShown, kTable, kCsv };
+enum class PageAnswer { kShown, kTable, kCsv, kMarkdown, kWiki, kTimeline };
 
 [[nodiscard]] std::string CalculatePage(const FieldText (&fields)[kPageFields],
                                         PageAnswer answer = PageAnswer::kShown);

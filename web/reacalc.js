@@ -9,7 +9,9 @@
 const WASM = '@REACALC_WASM_BASE64@';
 
 // The core only exits on a broken invariant (abort): stop the call there.
+// Its memory grows for a large weapon list; the views below follow it.
 const imports = {
+  env: { emscripten_notify_memory_growth() {} },
   wasi_snapshot_preview1: {
     proc_exit(code) {
       throw new Error(`reacalc core stopped (${code})`);

@@ -3,7 +3,7 @@
 // the chart, and the chart's colours keep their contrast there too.
 import AxeBuilder from '@axe-core/playwright';
 
-import { calculateButton, expect, fields, openPage, test } from './page_support.mjs';
+import { calculateButton, contrast, expect, fields, openPage, test } from './page_support.mjs';
 
 const ANSWERS = '/?baseRea=0.45&firingMode=3&fps=60&rea=81&at=37&compare=120+144+240+30';
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'];
@@ -40,19 +40,6 @@ for (const scheme of ['light', 'dark']) {
       });
     }
   });
-}
-
-// WCAG's relative luminance and contrast ratio of two "rgb(r, g, b)" colours.
-function contrast(a, b) {
-  const luminance = (rgb) => {
-    const [r, g, bl] = rgb.match(/\d+(\.\d+)?/g).slice(0, 3).map((v) => {
-      const c = Number(v) / 255;
-      return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
-    });
-    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
-  };
-  const [hi, lo] = [luminance(a), luminance(b)].sort((x, y) => y - x);
-  return (hi + 0.05) / (lo + 0.05);
 }
 
 // The colours that are actually painted, after the page's rules.

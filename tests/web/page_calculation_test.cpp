@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "breakpoint_table.h"
+#include "page_list.h"
 #include "run_cli.h"
 #include "svg_chart.h"
 
@@ -105,6 +106,11 @@ TEST(PageCalculation, CarriesOutWhatTheCliPrints) {
     EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare, PageAnswer::kTable), cli({}, false));
     EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare, PageAnswer::kCsv),
               cli({L"--csv"}, false));
+    // --markdown and --wiki take --at and --compare as --svg does.
+    EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare, PageAnswer::kMarkdown),
+              cli({L"--markdown"}, true));
+    EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare, PageAnswer::kWiki),
+              cli({L"--wiki"}, true));
   }
   EXPECT_EQ(Calculate(L"0.45", L"3", L"6O", L"81", L"", L"", PageAnswer::kCsv),
             "!Enter valid FPS > 0");
@@ -137,6 +143,35 @@ TEST(PageCalculation, FirstBadInputInOrder) {
   for (const auto& c : cases) {
     EXPECT_EQ(Calculate(c.b, c.f, c.p, c.r, c.at, c.compare), c.answer);
   }
+}
+
+// A list to import: good lines with their cells exactly as in the file, bad
+// ones with their line, name and first message, in file order; a file that
+// is no list, its message. Only the first 100 failures are listed.
+TEST(PageList, SetupsFailuresAndRefusals) {
+  struct Case {
+    std::string file, answer;
+  };
+  const std::string header = "\xEF\xBB\xBFname,Rea,fps,firingMode,baseRea,compare,note\r\n";
+  const Case cases[] = {
+      {header + "\" <b>\"\"R\"\" \",81,6\xEF\xBC\x90,3, "
+                "0.45,\"120,144\",x\r\n\r\nS,81,0,3,0.45\n,1,1,1,1\n",
+       R"({"setups": [{"line": 2, "name": "<b>\"R\"", "fields": {"baseRea": " 0.45", )"
+       R"("firingMode": "3", "fps": "6０", "rea": "81", "at": "", "compare": "120,144"}}], )"
+       R"("failures": [{"line": 4, "name": "S", "message": "Enter valid FPS > 0"}, )"
+       R"({"line": 5, "name": null, "message": "Enter a setup name of 1 to 40 characters."}], )"
+       R"("failureCount": 2})"},
+      {"name,baseRea,fps,rea\n",
+       R"({"error": "The weapon list has no column firingMode: its )"
+       R"(first line must name the columns name, baseRea, firingMode, fps and rea."})"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadPageList(c.file), c.answer);
+  std::string many = "name,baseRea,firingMode,fps,rea\n";
+  for (int k = 0; k < 150; ++k) many += "x,0,1,1,1\n";
+  const std::string answer = ReadPageList(many);
+  EXPECT_NE(answer.find(R"({"line": 101, )"), std::string::npos);
+  EXPECT_EQ(answer.find(R"({"line": 102, )"), std::string::npos);
+  EXPECT_TRUE(answer.ends_with(R"(, "failureCount": 150})"));
 }
 
 }  // namespace

@@ -101,3 +101,16 @@ export function modelAnswer(texts) {
   const six = [...texts, '', ''].slice(0, 6);
   return calculatePage(six.map((t) => (t.includes('\0') ? 'x' : t)));
 }
+
+/** WCAG's contrast ratio of two "rgb(r, g, b)" colours. */
+export function contrast(a, b) {
+  const luminance = (rgb) => {
+    const [r, g, bl] = rgb.match(/\d+(\.\d+)?/g).slice(0, 3).map((v) => {
+      const c = Number(v) / 255;
+      return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
+  };
+  const [hi, lo] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (hi + 0.05) / (lo + 0.05);
+}
