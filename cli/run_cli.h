@@ -4,6 +4,9 @@
 //
 //   reacalc-cli [--help] [--version] [--csv | --svg] [--frames | --at P | --compare LIST]
 //               [--] BASEREA FIRINGMODE FPS REA
+//   reacalc-cli [--json | --markdown | --wiki] [--at P] [--compare LIST] [--] B F P R
+//   reacalc-cli [--csv | --json | --markdown | --wiki] --list FILE
+//   reacalc-cli [--csv | --svg | --json] --timeline P [--] B F P R
 //
 // 0: the table, "REA<TAB>BPS" and one line per row (with --csv: RFC 4180,
 //    "REA,BPS" and CRLF line ends; with --svg: the chart of svg_chart.h);
@@ -15,11 +18,19 @@
 //      of any series, each cell the BPS in effect there.
 //    With --svg, --at draws a marker and --compare one series per frame rate,
 //    both together when both are given.
-// 1: a field failed its rule: its message alone on stderr, stdout empty; then
-//    P ("Enter your REA % from 0 to 80"), then LIST.
-// 2: not exactly four values, --csv with --svg, --frames with --svg, two of
-//    --frames/--at/--compare (but --at with --compare is a chart's, with
-//    --svg), or --at/--compare without its value: usage on stderr.
+//    --json, --markdown, --wiki: the answer as json_text.h, markdown_text.h
+//      and wiki_text.h write it, --at and --compare included.
+//    --timeline 37: "AT READY FRAMES WAIT WAIT_MS" and one record (with
+//      --json, {"timeline": ...}; with --svg, the picture of timeline_svg.h).
+//    --list FILE: every line of the weapon list (weapon_list.h), in file
+//      order, in the format chosen; failing lines on stderr, and exit 1.
+// 1: a field failed its rule: its message alone on stderr, stdout empty (with
+//    --json, the error as JSON); then P ("Enter your REA % from 0 to 80"),
+//    then LIST. A list that can't be read or is no list: its message alone.
+// 2: not exactly four values (none with --list), two formats, questions the
+//    format does not answer (the table kMixes in run_cli.cpp), an option
+//    twice, or --at/--compare/--list/--timeline without its value: usage on
+//    stderr.
 // Options are recognised only before the first value; any other argument,
 // "-1" included, is a value and is judged by its field's rule.
 #pragma once
