@@ -22,8 +22,9 @@ const HEADER = 'name,baseRea,firingMode,fps,rea,at,compare\n';
 
 test('the copy in each table format is the CLI\'s', async ({ page, context }) => {
   await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-  for (const texts of [['0.45', '3', '60', '81', '', ''], ['0.45', '3', '60', '81', '37', '120, 144'],
-    [' \uFF10.45', '007', '6\uFF10', '250', '5', ''], ['100', '1', '60', '100', '', '144']]) {
+  // The answers themselves are compared with the CLI's for many more texts in
+  // page_calculation_test; here, that the copy carries them unchanged.
+  for (const texts of [['0.45', '3', '60', '81', '', ''], ['0.45', '3', '60', '81', '37', '120, 144']]) {
     await openPage(page, link(texts));
     const marks = [...(texts[4] ? ['--at', texts[4]] : []), ...(texts[5] ? ['--compare', texts[5]] : [])];
     for (const [label, option] of [['Markdown', '--markdown'], ['Wikitext', '--wiki']]) {

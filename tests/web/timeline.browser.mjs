@@ -19,8 +19,7 @@ const shown = (page, cliSvg) => page.locator('#timeline').evaluate((figure, text
 }, cliSvg);
 
 test('the timeline is the CLI\'s picture, with its sentence', async ({ page }) => {
-  for (const texts of [['0.45', '3', '60', '81', '37', ''], ['0.45', '3', '60', '81', '44', '120 144'],
-    [' \uFF10.45', '007', '6\uFF10', '250', '91', ''], ['100', '1', '60', '100', '5', ''],
+  for (const texts of [['0.45', '3', '60', '81', '44', '120 144'], ['100', '1', '60', '100', '5', ''],
     ['2147483647', '1', '2147483647', '1', '0', '']]) {
     await openPage(page, link(texts));
     await expect(page.locator('#timeline svg')).toHaveCount(1);
