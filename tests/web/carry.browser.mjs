@@ -85,6 +85,9 @@ test('setups: newest first, replaced, refused, deleted, kept, names kept as text
   await page.reload();
   await expect(list.getByRole('link')).toHaveText(['rifle', '🔫 سلاح 武器']);
   await list.getByRole('link', { name: 'rifle' }).click();
+  // The link opens a new page: read it once it is there and ready.
+  await page.waitForURL(/fps=144/);
+  await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
   expect((await readPage(page)).rows[0]).toEqual(['0', '6.545', '22']);
   expect(await page.evaluate(() => window.pwned)).toBeUndefined();
 });
