@@ -1,6 +1,7 @@
 #include "json_text.h"
 
-#include "format_row.h"
+#include "answer_model.h"
+#include "plain_text.h"
 
 namespace {
 
@@ -18,16 +19,13 @@ void AppendRow(std::string& out, const RowTexts& row) {
   out += '}';
 }
 
-void AppendStanding(std::string& out, const SetupAnswer& answer) {
-  const auto& rows = answer.rows;
-  const std::size_t k = RowInEffect(rows, answer.setup.at);
-  const RowTexts since = FormatRowTexts(answer.setup.inputs, rows[k]);
-  out += ", \"standing\": {\"at\": " + std::to_string(answer.setup.at) + ", \"bps\": " + since.bps +
+void AppendStanding(std::string& out, const Standing& s) {
+  out += ", \"standing\": {\"at\": " + std::to_string(s.at) + ", \"bps\": " + s.since.bps +
          ", \"frames\": ";
-  AppendNumber(out, since.frames);
-  out += ", \"since\": " + since.rea + ", \"next\": ";
-  if (k + 1 < rows.size()) {
-    AppendRow(out, FormatRowTexts(answer.setup.inputs, rows[k + 1]));
+  AppendNumber(out, s.since.frames);
+  out += ", \"since\": " + s.since.rea + ", \"next\": ";
+  if (s.next) {
+    AppendRow(out, *s.next);
   } else {
     out += "null";
   }
@@ -35,37 +33,42 @@ void AppendStanding(std::string& out, const SetupAnswer& answer) {
 }
 
 void AppendComparison(std::string& out, const SetupAnswer& answer) {
-  const Comparison& comparison = answer.comparison;
+  const auto& series = answer.comparison.series;
   out += ", \"comparison\": {\"fps\": [";
-  for (std::size_t s = 0; s < comparison.series.size(); ++s) {
-    out += (s > 0 ? ", " : "") + std::to_string(comparison.series[s].fps);
+  for (std::size_t s = 0; s < series.size(); ++s) {
+    out += (s > 0 ? ", " : "") + std::to_string(series[s].fps);
   }
   out += "], \"rows\": [";
-  for (std::size_t r = 0; r < comparison.percents.size(); ++r) {
-    const int32_t percent = comparison.percents[r];
-    out += (r > 0 ? ", " : "") + ("{\"rea\": " + std::to_string(percent)) + ", \"bps\": [";
-    for (std::size_t s = 0; s < comparison.series.size(); ++s) {
-      if (s > 0) out += ", ";
-      out += ComparisonCell(answer.setup.inputs, comparison.series[s], percent);
-    }
+  const TextTable table = ComparisonTable(answer.setup.inputs, answer.comparison, Headers::kCli);
+  for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    const auto& cells = table.rows[r];
+    out += (r > 0 ? ", " : "") + ("{\"rea\": " + cells[0]) + ", \"bps\": [";
+    for (std::size_t k = 1; k < cells.size(); ++k) out += (k > 1 ? ", " : "") + cells[k];
     out += "]}";
   }
   out += "]}";
+}
+
+void AppendEscape(std::string& out, unsigned code) {
+  out += "\\u00";
+  out += kHex[code >> 4];
+  out += kHex[code & 0xF];
 }
 
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
-  for (const char c : utf8) {
-    const auto u = static_cast<unsigned char>(c);
+  for (std::size_t k = 0; k < utf8.size(); ++k) {
+    const char c = utf8[k];
     if (c == '"' || c == '\\') {
       out += '\\';
       out += c;
-    } else if (u < 0x20) {
-      out += "\\u00";
-      out += kHex[u >> 4];
-      out += kHex[u & 0xF];
+    } else if (IsControlByte(c)) {
+      AppendEscape(out, static_cast<unsigned char>(c));
+    } else if (IsC1At(utf8, k)) {
+      // C1 too, though JSON allows it raw: no terminal acts on it.
+      AppendEscape(out, static_cast<unsigned char>(utf8[++k]));
     } else {
       out += c;
     }
@@ -74,14 +77,15 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
 }
 
 void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer) {
+  const Setup& s = answer.setup;
   out += "\"rows\": [";
   for (std::size_t k = 0; k < answer.rows.size(); ++k) {
     if (k > 0) out += ", ";
-    AppendRow(out, FormatRowTexts(answer.setup.inputs, answer.rows[k]));
+    AppendRow(out, FormatRowTexts(s.inputs, answer.rows[k]));
   }
   out += ']';
-  if (answer.setup.at >= 0) AppendStanding(out, answer);
-  if (answer.setup.comparing) AppendComparison(out, answer);
+  if (s.at >= 0) AppendStanding(out, StandingAt(s.inputs, answer.rows, s.at));
+  if (s.comparing) AppendComparison(out, answer);
 }
 
 void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message) {
@@ -89,6 +93,27 @@ void AppendJsonErrorMember(std::string& out, std::string_view input, std::string
   AppendJsonString(out, input);
   out += ", \"message\": ";
   AppendJsonString(out, message);
+  out += '}';
+}
+
+void AppendJsonListAnswer(std::string& out, const WeaponLine& line, std::string_view name,
+                          const SetupAnswer& answer) {
+  out += "{\"line\": " + std::to_string(line.line) + ", \"name\": ";
+  AppendJsonString(out, name);
+  out += ", ";
+  AppendJsonAnswerMembers(out, answer);
+  out += '}';
+}
+
+void AppendJsonListFailure(std::string& out, const WeaponLine& line, const WeaponError& error) {
+  out += "{\"line\": " + std::to_string(line.line) + ", \"name\": ";
+  if (error.name) {
+    AppendJsonString(out, *error.name);
+  } else {
+    out += "null";
+  }
+  out += ", ";
+  AppendJsonErrorMember(out, error.input, error.message);
   out += '}';
 }
 

@@ -18,14 +18,23 @@
 
 #include "setup.h"
 #include "shot_timeline.h"
+#include "weapon_list.h"
 
-// A JSON string of UTF-8 text: '"', '\' and U+0000..U+001F escaped.
+// A JSON string of UTF-8 text: '"' and '\' escaped, and every control
+// character (C0, DEL and C1) as \u00XX, so none reaches a terminal raw.
 void AppendJsonString(std::string& out, std::string_view utf8);
 
 // The members of an answer, "\"rows\": [...]" and what follows, without braces.
 void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer);
 // "\"error\": {...}" without braces; `input` as its name ("fps", "name").
 void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message);
+
+// A weapon list's line in its array: {"line": 2, "name": "Rifle", "rows":
+// ...} with the answer's members, or {"line": 5, "name": null, "error":
+// {"input": "name", "message": ...}} (the name null when it is what fails).
+void AppendJsonListAnswer(std::string& out, const WeaponLine& line, std::string_view name,
+                          const SetupAnswer& answer);
+void AppendJsonListFailure(std::string& out, const WeaponLine& line, const WeaponError& error);
 
 [[nodiscard]] std::string WriteJsonAnswer(const SetupAnswer& answer);
 [[nodiscard]] std::string WriteJsonError(const SetupError& error);

@@ -8,13 +8,21 @@
 //   "a\r\nb"      -> "a  b"
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // UTF-8 in, UTF-8 out; any other byte is kept as it is.
 [[nodiscard]] std::string WithoutControls(std::string_view utf8);
 
-// True for the code points WithoutControls replaces.
-[[nodiscard]] constexpr bool IsControl(char32_t c) noexcept {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+// True for a byte that is a control character on its own: C0 or DEL. (C1 is
+// two bytes in UTF-8, C2 80..C2 9F: see IsC1At.)
+[[nodiscard]] constexpr bool IsControlByte(char c) noexcept {
+  return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// True when a C1 control character starts at utf8[k].
+[[nodiscard]] constexpr bool IsC1At(std::string_view utf8, std::size_t k) noexcept {
+  return k + 1 < utf8.size() && static_cast<unsigned char>(utf8[k]) == 0xC2 &&
+         static_cast<unsigned char>(utf8[k + 1]) <= 0x9F;
 }

@@ -1,7 +1,5 @@
 #include "standing_sentence.h"
 
-#include "format_row.h"
-
 namespace {
 
 std::string Frames(const std::string& frames) {
@@ -10,17 +8,16 @@ std::string Frames(const std::string& frames) {
 
 }  // namespace
 
-std::string StandingSentence(const CalcInputs& in, std::span<const BreakpointRow> rows,
-                             int32_t percent) {
-  const std::size_t k = RowInEffect(rows, percent);
-  const RowTexts since = FormatRowTexts(in, rows[k]);
-  std::string s = "At " + std::to_string(percent) + " %: " + since.bps + " BPS" +
-                  Frames(since.frames) + " since " + since.rea + " %. ";
-  if (k + 1 == rows.size()) {
-    return s + "No further framebreak up to " + std::to_string(ScannedPercentages(in) - 1) + " %.";
-  }
-  const RowTexts next = FormatRowTexts(in, rows[k + 1]);
-  return s + "Next framebreak at " + next.rea + " % (+" +
-         std::to_string(rows[k + 1].reaPercent - percent) + "): " + next.bps + " BPS" +
-         Frames(next.frames) + ".";
+std::string StandingSentence(const Standing& s) {
+  std::string out = "At " + std::to_string(s.at) + " %: " + s.since.bps + " BPS" +
+                    Frames(s.since.frames) + " since " + s.since.rea + " %. ";
+  if (!s.next) return out + "No further framebreak up to " + std::to_string(s.lastPercent) + " %.";
+  return out + "Next framebreak at " + s.next->rea + " % (+" + std::to_string(s.toNext) +
+         "): " + s.next->bps + " BPS" + Frames(s.next->frames) + ".";
+}
+
+std::string StandingParagraph(const SetupAnswer& answer) {
+  const Setup& s = answer.setup;
+  if (s.at < 0) return {};
+  return '\n' + StandingSentence(StandingAt(s.inputs, answer.rows, s.at)) + '\n';
 }

@@ -7,13 +7,12 @@
 // "(N frames a shot)" is left out where the BPS is 0.000.
 #pragma once
 
-#include <cstdint>
-#include <span>
 #include <string>
 
-#include "breakpoint_table.h"
+#include "answer_model.h"
 
-// Precondition: rows is ComputeBreakpointTable(inputs); 0 <= percent <
-// ScannedPercentages(inputs).
-[[nodiscard]] std::string StandingSentence(const CalcInputs& inputs,
-                                           std::span<const BreakpointRow> rows, int32_t percent);
+[[nodiscard]] std::string StandingSentence(const Standing& standing);
+
+// What the Markdown and wikitext answers end with: an empty line and the
+// sentence, or nothing without a REA %.
+[[nodiscard]] std::string StandingParagraph(const SetupAnswer& answer);

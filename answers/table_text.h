@@ -1,6 +1,5 @@
-// The tables as text, for every face that writes bytes: the CLI prints them,
-// the page shows them and carries them out (copies, downloads). One writer,
-// so the page's copy and the CLI's output can never drift apart.
+// The tables as delimited text, for every face that writes bytes: the CLI
+// prints them, the page carries them out (copies, downloads).
 //
 //   rows, frames:  "REA<TAB>BPS<TAB>FRAMES" then "0<TAB>6.667<TAB>9" ...
 //   comparison:    "REA<TAB>BPS@60<TAB>BPS@120" then "0<TAB>6.667<TAB>6.667" ...
@@ -13,56 +12,29 @@
 // numbers, so CSV needs no quoting, but for a weapon's name.
 #pragma once
 
-#include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
-#include "breakpoint_table.h"
-#include "comparison.h"
-#include "setup.h"
-#include "shot_timeline.h"
+#include "answer_model.h"
 
 struct TableStyle {
   const char* separator;
   const char* lineEnd;
-  // The page's own column headers: "Frames" for FRAMES, "BPS @ 60" for BPS@60.
-  bool pageHeaders;
-  // How a weapon's name goes into a cell: quoted as RFC 4180 requires, or
-  // with its TAB, CR and LF made spaces.
-  bool quoteText;
+  bool quoteText;  // a weapon's name quoted as RFC 4180 requires, where it needs it
 };
 
-inline constexpr TableStyle kTabTable{"\t", "\n", false, false};
-inline constexpr TableStyle kCsvTable{",", "\r\n", false, true};  // RFC 4180
-inline constexpr TableStyle kPageTable{"\t", "\n", true, false};
+inline constexpr TableStyle kTabTable{"\t", "\n", false};
+inline constexpr TableStyle kCsvTable{",", "\r\n", true};  // RFC 4180
 
-// The table, with a third column of frames per shot when `frames` is set.
-[[nodiscard]] std::string WriteRowsTable(const CalcInputs& inputs,
-                                         std::span<const BreakpointRow> rows, bool frames,
-                                         const TableStyle& style);
-
-[[nodiscard]] std::string WriteComparisonTable(const CalcInputs& inputs,
-                                               const Comparison& comparison,
-                                               const TableStyle& style);
-
-// Where `percent` stands: the row in effect there and the next framebreak
-// (the last three fields empty when there is none).
-[[nodiscard]] std::string WriteStandingRecord(const CalcInputs& inputs,
-                                              std::span<const BreakpointRow> rows, int32_t percent,
-                                              const TableStyle& style);
+[[nodiscard]] std::string WriteDelimited(const TextTable& table, const TableStyle& style);
 
 // A weapon list's one table, for a spreadsheet: the header, then for each
-// weapon its rows with frames (what --frames prints), its name in front.
+// weapon its rows with frames, its name in front. Spreadsheets run a cell
+// that starts with = + - @ as a formula, from a file and from the clipboard
+// alike: such a name, and one starting with ', is written with one ' before
+// it, which they read as "this is text" (the list reader drops it again).
+// Control characters in the name are spaces.
+//   "=1+1" -> "'=1+1"    "'quote" -> "''quote"    "AK-47" -> "AK-47"
 [[nodiscard]] std::string WriteListHeader(const TableStyle& style);
-void AppendListRows(std::string& out, std::string_view name, const CalcInputs& inputs,
-                    std::span<const BreakpointRow> rows, const TableStyle& style);
-
-// The table the page shows for an answer, with kPageTable: frames per shot
-// beside each row, or the comparison when frame rates are compared. The
-// Markdown and wikitext answers are this table in their own markup.
-[[nodiscard]] std::string WritePageTable(const SetupAnswer& answer);
-
-// The shot timeline at one REA % (the last four fields empty where there is
-// no shot).
-[[nodiscard]] std::string WriteTimelineRecord(const TimelineTexts& texts, const TableStyle& style);
+void AppendListRows(std::string& out, std::string_view name, const TextTable& rows,
+                    const TableStyle& style);

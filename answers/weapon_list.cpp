@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plain_text.h"
 #include "utf8.h"
 
 namespace {
@@ -202,4 +203,9 @@ std::variant<Weapon, WeaponError> JudgeWeapon(const WeaponLine& line) {
     return WeaponError{name, SetupInputName(error->input), error->message};
   }
   return Weapon{*name, std::get<Setup>(judged)};
+}
+
+std::string WeaponFailureText(const WeaponLine& line, const WeaponError& error) {
+  return "line " + std::to_string(line.line) +
+         (error.name ? " (" + WithoutControls(*error.name) + ")" : "") + ": " + error.message;
 }

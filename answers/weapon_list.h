@@ -73,3 +73,8 @@ struct WeaponError {
 // cell of more than 63 UTF-16 code units, as a field can't hold, or one
 // holding U+0000, fails its input.
 [[nodiscard]] std::variant<Weapon, WeaponError> JudgeWeapon(const WeaponLine& line);
+
+// A failing line as a player reads it, on stderr and in the page's import
+// alert: "line 5 (Shotgun): Enter valid FPS > 0", or "line 3: ..." when the
+// name is what fails; control characters of the name as spaces.
+[[nodiscard]] std::string WeaponFailureText(const WeaponLine& line, const WeaponError& error);

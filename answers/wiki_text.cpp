@@ -1,14 +1,13 @@
 #include "wiki_text.h"
 
+#include "plain_text.h"
 #include "standing_sentence.h"
-#include "table_text.h"
 
 namespace {
 
 void AppendCaption(std::string& out, std::string_view caption) {
   out += "|+ <nowiki>";
-  for (const char c : caption) {
-    const auto u = static_cast<unsigned char>(c);
+  for (const char c : WithoutControls(caption)) {
     if (c == '&') {
       out += "&amp;";
     } else if (c == '<') {
@@ -16,37 +15,34 @@ void AppendCaption(std::string& out, std::string_view caption) {
     } else if (c == '>') {
       out += "&gt;";
     } else {
-      out += u < 0x20 || u == 0x7F ? ' ' : c;
+      out += c;
     }
   }
   out += "</nowiki>\n";
 }
 
+void AppendCells(std::string& out, const std::vector<std::string>& cells, const char* between) {
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    if (k > 0) out += between;
+    out += cells[k];
+  }
+  out += '\n';
+}
+
 }  // namespace
 
-std::string WriteWikiAnswer(const SetupAnswer& answer, std::string_view caption) {
+std::string WriteWikiTable(const TextTable& table, std::string_view caption) {
   std::string out = "{| class=\"wikitable\"\n";
   if (!caption.empty()) AppendCaption(out, caption);
-  // The page's table has only numbers and headers in it: nothing to escape.
-  const std::string table = WritePageTable(answer);
-  bool header = true;
   out += "! ";
-  for (const char c : table) {
-    if (c == '\t') {
-      out += header ? " !! " : " || ";
-    } else if (c == '\n') {
-      out += "\n|-\n| ";
-      header = false;
-    } else {
-      out += c;
-    }
+  AppendCells(out, table.headers, " !! ");
+  for (const auto& row : table.rows) {
+    out += "|-\n| ";
+    AppendCells(out, row, " || ");
   }
-  out.resize(out.size() - 5);  // the "|-" and "| " opened after the last line
-  out += "|}\n";
-  if (answer.setup.at >= 0) {
-    out += '\n';
-    out += StandingSentence(answer.setup.inputs, answer.rows, answer.setup.at);
-    out += '\n';
-  }
-  return out;
+  return out + "|}\n";
+}
+
+std::string WriteWikiAnswer(const SetupAnswer& answer, std::string_view caption) {
+  return WriteWikiTable(PageTable(answer), caption) + StandingParagraph(answer);
 }

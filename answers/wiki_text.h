@@ -14,10 +14,11 @@
 #include <string>
 #include <string_view>
 
-#include "setup.h"
+#include "answer_model.h"
 
 // `caption` is a weapon's name, or empty for none. It is text, never markup:
-// it goes inside <nowiki> with '&', '<' and '>' as entities (so nothing can
-// close the <nowiki>), and control characters become spaces (a line break
-// would end the caption).
+// control characters become spaces (a line break would end the caption),
+// then it goes inside <nowiki> with '&', '<' and '>' as entities, so nothing
+// can close the <nowiki>.
+[[nodiscard]] std::string WriteWikiTable(const TextTable& table, std::string_view caption = {});
 [[nodiscard]] std::string WriteWikiAnswer(const SetupAnswer& answer, std::string_view caption = {});

@@ -1,14 +1,9 @@
 #include "run_cli.h"
 
-#include "json_text.h"
-#include "markdown_text.h"
+#include "answer_text.h"
+#include "list_answer.h"
 #include "setup.h"
-#include "svg_chart.h"
-#include "table_text.h"
-#include "timeline_svg.h"
 #include "utf8.h"
-#include "weapon_list.h"
-#include "wiki_text.h"
 
 namespace {
 
@@ -77,8 +72,8 @@ constexpr const char* kUsage =
     "first, then P, then LIST) or when a list can't be read or has a failing\n"
     "line, 2 on wrong usage.\n";
 
-enum class Format { kTsv, kCsv, kSvg, kJson, kMarkdown, kWiki };
-constexpr int kFormats = 6;
+using Format = TextFormat;
+constexpr int kFormats = kTextFormats;
 
 constexpr struct {
   const wchar_t* flag;
@@ -185,123 +180,25 @@ CliResult Fail(int exitCode, std::string err) {
   return result;
 }
 
-// One answer in the chosen format, for the four values or a list's line.
-std::string WriteAnswer(Format format, const SetupAnswer& answer, bool frames) {
-  const Setup& s = answer.setup;
-  switch (format) {
-    case Format::kSvg:
-      return RenderChartSvg(s.inputs, answer.rows, ChartAnswers{s.at, answer.comparison.series});
-    case Format::kJson:
-      return WriteJsonAnswer(answer);
-    case Format::kMarkdown:
-      return WriteMarkdownAnswer(answer);
-    case Format::kWiki:
-      return WriteWikiAnswer(answer);
-    case Format::kTsv:
-    case Format::kCsv:
-      break;
-  }
-  const TableStyle& style = format == Format::kCsv ? kCsvTable : kTabTable;
-  if (s.at >= 0) return WriteStandingRecord(s.inputs, answer.rows, s.at, style);
-  if (s.comparing) return WriteComparisonTable(s.inputs, answer.comparison, style);
-  return WriteRowsTable(s.inputs, answer.rows, frames, style);
-}
-
-// The shot timeline at the setup's REA %, in TSV, CSV, JSON or SVG.
-std::string WriteTimeline(Format format, const Setup& setup) {
-  if (format == Format::kSvg) return RenderTimelineSvg(setup.inputs, setup.at);
-  const TimelineTexts texts = FormatShotTimeline(ComputeShotTimeline(setup.inputs, setup.at));
-  if (format == Format::kJson) return WriteJsonTimeline(texts);
-  return WriteTimelineRecord(texts, format == Format::kCsv ? kCsvTable : kTabTable);
-}
-
-// A name on a line of its own on stderr: control characters (a line break,
-// a terminal's escape) become spaces.
-std::string OneLine(std::string_view name) {
-  std::string out(name);
-  for (char& c : out) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-  }
-  return out;
+// CSV, SVG, JSON, Markdown and wikitext are written as bytes (run_cli.h).
+CliResult Reply(const Options& o, int exitCode, std::string out, std::string err) {
+  return {exitCode, std::move(out), std::move(err), o.format != Format::kTsv};
 }
 
 // Every weapon of the list, in file order; failing lines on stderr.
 CliResult RunList(const Options& o, const ListReader& readList) {
   const std::wstring& name = *o.Value(kList);
   const ListBytes file = readList ? readList(name) : ListBytes{};
-  if (!file.read) {
-    return Fail(1, name == L"-" ? "Cannot read the weapon list from standard input.\n"
-                                : "Cannot read the weapon list " + EncodeUtf8(name) + ".\n");
-  }
-  const auto list = ReadWeaponList(file.bytes);
-  if (const auto* error = std::get_if<WeaponListError>(&list))
-    return Fail(1, error->message + "\n");
-
-  CliResult result;
-  result.binary = o.format != Format::kTsv;
-  const TableStyle& style = o.format == Format::kCsv ? kCsvTable : kTabTable;
-  std::string& out = result.out;
-  if (o.format == Format::kTsv || o.format == Format::kCsv) out = WriteListHeader(style);
-  if (o.format == Format::kJson) out = "[";
-  bool first = true;
-  for (const WeaponLine& line : std::get<WeaponList>(list).lines) {
-    const auto judged = JudgeWeapon(line);
-    const std::string number = std::to_string(line.line);
-    if (o.format == Format::kJson)
-      out += first ? "\n{\"line\": " + number : ",\n{\"line\": " + number;
-    if (const auto* error = std::get_if<WeaponError>(&judged)) {
-      result.err += "line " + number + (error->name ? " (" + OneLine(*error->name) + ")" : "") +
-                    ": " + error->message + "\n";
-      result.exitCode = 1;
-      if (o.format == Format::kJson) {
-        out += ", \"name\": ";
-        if (error->name) {
-          AppendJsonString(out, *error->name);
-        } else {
-          out += "null";
-        }
-        out += ", ";
-        AppendJsonErrorMember(out, error->input, error->message);
-        out += '}';
-      }
-      first = false;
-      continue;
-    }
-    const auto& weapon = std::get<Weapon>(judged);
-    const SetupAnswer answer = AnswerSetup(weapon.setup);
-    switch (o.format) {
-      case Format::kJson:
-        out += ", \"name\": ";
-        AppendJsonString(out, weapon.name);
-        out += ", ";
-        AppendJsonAnswerMembers(out, answer);
-        out += '}';
-        break;
-      case Format::kMarkdown:
-        out += (first ? "" : "\n") + MarkdownHeading(weapon.name) + WriteMarkdownAnswer(answer);
-        break;
-      case Format::kWiki:
-        out += (first ? "" : "\n") + WriteWikiAnswer(answer, weapon.name);
-        break;
-      default:
-        AppendListRows(out, weapon.name, weapon.setup.inputs, answer.rows, style);
-        break;
-    }
-    first = false;
-  }
-  if (o.format == Format::kJson) out += first ? "]\n" : "\n]\n";
-  return result;
+  if (!file.read) return Fail(1, CannotReadList(EncodeUtf8(name)) + "\n");
+  ListAnswer answer = AnswerList(o.format, file.bytes);
+  return Reply(o, answer.exitCode, std::move(answer.out), std::move(answer.err));
 }
 
 }  // namespace
 
 CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList) {
   const Options o = ReadOptions(args);
-  if (o.reply) {
-    CliResult result;
-    result.out = o.reply;
-    return result;
-  }
+  if (o.reply) return {0, o.reply, {}, false};
   if (o.wrong) return Fail(2, kUsage);
   if (o.questions & kList) return RunList(o, readList);
 
@@ -314,16 +211,12 @@ CliResult RunCli(std::span<const std::wstring> args, const ListReader& readList)
       args[f + 3].c_str(), at ? at->c_str() : nullptr, compare ? compare->c_str() : nullptr};
   const auto judged = JudgeSetup(texts);
   if (const auto* error = std::get_if<SetupError>(&judged)) {
-    CliResult result = Fail(1, error->message + "\n");
-    if (o.format == Format::kJson) result.out = WriteJsonError(*error);
-    result.binary = o.format != Format::kTsv;
-    return result;
+    return Reply(o, 1, WriteSetupError(o.format, *error), error->message + "\n");
   }
-  CliResult result;
   const Setup& setup = std::get<Setup>(judged);
-  result.out = (o.questions & kTimeline)
+  return Reply(o, 0,
+               (o.questions & kTimeline)
                    ? WriteTimeline(o.format, setup)
-                   : WriteAnswer(o.format, AnswerSetup(setup), o.questions & kFrames);
-  result.binary = o.format != Format::kTsv;
-  return result;
+                   : WriteAnswer(o.format, AnswerSetup(setup), o.questions & kFrames),
+               {});
 }

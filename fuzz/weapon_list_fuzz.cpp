@@ -2,6 +2,7 @@
 // message or gives lines in ascending order, and every line is judged and
 // answered in every format without a fault. The bytes live in a heap buffer
 // of exactly their size, so AddressSanitizer catches a read past the end.
+// No control character of a name reaches the text outputs but as a space.
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -9,6 +10,7 @@
 
 #include "json_text.h"
 #include "markdown_text.h"
+#include "plain_text.h"
 #include "table_text.h"
 #include "weapon_list.h"
 #include "wiki_text.h"
@@ -38,7 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const SetupAnswer answer = AnswerSetup(weapon.setup);
     std::string out = MarkdownHeading(weapon.name) + WriteMarkdownAnswer(answer) +
                       WriteWikiAnswer(answer, weapon.name) + WriteJsonAnswer(answer);
-    AppendListRows(out, weapon.name, weapon.setup.inputs, answer.rows, kCsvTable);
+    AppendListRows(out, weapon.name,
+                   RowsTable(weapon.setup.inputs, answer.rows, true, Headers::kCli), kCsvTable);
+    for (std::size_t k = 0; k < out.size(); ++k) {
+      if ((IsControlByte(out[k]) && out[k] != '\n' && out[k] != '\r') || IsC1At(out, k)) {
+        std::abort();
+      }
+    }
     // A name never carries a line break into a heading or a caption.
     if (MarkdownHeading(weapon.name).find('\n') != MarkdownHeading(weapon.name).size() - 2) {
       std::abort();

@@ -2,14 +2,14 @@
 
 #include <cwchar>
 
-#include "markdown_text.h"
+#include "answer_model.h"
+#include "answer_text.h"
 #include "setup.h"
 #include "shot_timeline.h"
 #include "standing_sentence.h"
 #include "svg_chart.h"
 #include "table_text.h"
 #include "timeline_svg.h"
-#include "wiki_text.h"
 
 namespace {
 
@@ -24,25 +24,23 @@ const wchar_t* Whole(const FieldText& field, bool optional) {
 // The table, the standing line and the chart, as the page shows them.
 std::string Shown(const SetupAnswer& answer) {
   const Setup& setup = answer.setup;
-  const bool standing = setup.at >= 0;
-  ChartAnswers chart;
-  chart.markerPercent = setup.at;
-  std::size_t current = 0;
-  if (setup.comparing) {
-    chart.series = answer.comparison.series;
-    const auto& percents = answer.comparison.percents;
-    while (current + 1 < percents.size() && percents[current + 1] <= setup.at) ++current;
-  } else if (standing) {
-    current = RowInEffect(answer.rows, setup.at);
-  }
-  std::string out = WritePageTable(answer);
-  out += '\n';
-  if (standing) {
-    out += std::to_string(current) + '\t' + StandingSentence(setup.inputs, answer.rows, setup.at);
+  std::string out = WriteDelimited(PageTable(answer), kTabTable) + '\n';
+  if (setup.at >= 0) {
+    const Standing standing = StandingAt(setup.inputs, answer.rows, setup.at);
+    const std::size_t current =
+        setup.comparing ? ComparisonRowAt(answer.comparison, setup.at) : standing.row;
+    out += std::to_string(current) + '\t' + StandingSentence(standing);
   }
   out += '\n';
-  out += RenderChartSvg(setup.inputs, answer.rows, chart);
-  return out;
+  return out + RenderChartSvg(setup.inputs, answer.rows,
+                              ChartAnswers{setup.at, answer.comparison.series});
+}
+
+// The table the page carries out is the table itself, never the standing
+// record that reacalc-cli --at prints instead.
+SetupAnswer WithoutStanding(SetupAnswer answer) {
+  answer.setup.at = -1;
+  return answer;
 }
 
 }  // namespace
@@ -57,17 +55,16 @@ std::string CalculatePage(const FieldText (&fields)[kPageFields], PageAnswer ans
   switch (answer) {
     case PageAnswer::kShown:
       return Shown(setup);
+    // What reacalc-cli --frames [--compare LIST] prints, with --csv for kCsv;
+    // --markdown and --wiki [--at P] [--compare LIST].
     case PageAnswer::kTable:
-    case PageAnswer::kCsv: {
-      // What reacalc-cli --frames (or --compare LIST) prints, with --csv for kCsv.
-      const TableStyle& style = answer == PageAnswer::kCsv ? kCsvTable : kTabTable;
-      return setup.setup.comparing ? WriteComparisonTable(in, setup.comparison, style)
-                                   : WriteRowsTable(in, setup.rows, true, style);
-    }
+      return WriteAnswer(TextFormat::kTsv, WithoutStanding(setup), true);
+    case PageAnswer::kCsv:
+      return WriteAnswer(TextFormat::kCsv, WithoutStanding(setup), true);
     case PageAnswer::kMarkdown:
-      return WriteMarkdownAnswer(setup);
+      return WriteAnswer(TextFormat::kMarkdown, setup, true);
     case PageAnswer::kWiki:
-      return WriteWikiAnswer(setup);
+      return WriteAnswer(TextFormat::kWiki, setup, true);
     case PageAnswer::kTimeline: {
       const int32_t at = setup.setup.at;
       if (at < 0) return {};

@@ -310,7 +310,7 @@ TEST(RunCli, WeaponLists) {
       {{L"--list", L"-"}, 1, "NAME\tREA\tBPS\tFRAMES\nA,\"b\"\t0\t6.667\t9\nC D\t0\t0.000\t\n"},
       {{L"--csv", L"--list", L"-"},
        1,
-       "NAME,REA,BPS,FRAMES\r\n\"A,\"\"b\"\"\",0,6.667,9\r\nC\tD,0,0.000,\r\n"},
+       "NAME,REA,BPS,FRAMES\r\n\"A,\"\"b\"\"\",0,6.667,9\r\nC D,0,0.000,\r\n"},
       {{L"--json", L"--list", L"-"},
        1,
        "[\n{\"line\": 2, \"name\": \"A,\\\"b\\\"\", \"rows\": [{\"rea\": 0, \"bps\": 6.667, "

@@ -17,7 +17,7 @@ struct Case {
 void ExpectRecords(std::initializer_list<Case> cases) {
   for (const auto& c : cases) {
     const auto texts = FormatShotTimeline(ComputeShotTimeline(c.in, c.at));
-    EXPECT_EQ(WriteTimelineRecord(texts, kTabTable),
+    EXPECT_EQ(WriteDelimited(TimelineTable(texts), kTabTable),
               std::string("AT\tREADY\tFRAMES\tWAIT\tWAIT_MS\n") + c.record + "\n");
   }
 }
@@ -53,7 +53,8 @@ TEST(ShotTimeline, NoShotLeavesAllButThePercentageEmpty) {
   ExpectRecords({{{100, 1, 60, 100}, 0, "0\t\t\t\t"},       // more frames than fps
                  {{1e-310, 3, 60, 100}, 5, "5\t\t\t\t"}});  // 0 frames
   const auto none = FormatShotTimeline(ComputeShotTimeline({100, 1, 60, 100}, 7));
-  EXPECT_EQ(WriteTimelineRecord(none, kCsvTable), "AT,READY,FRAMES,WAIT,WAIT_MS\r\n7,,,,\r\n");
+  EXPECT_EQ(WriteDelimited(TimelineTable(none), kCsvTable),
+            "AT,READY,FRAMES,WAIT,WAIT_MS\r\n7,,,,\r\n");
   EXPECT_EQ(ShotTimelineSentence(none),
             "At 7 % there is no shot: the interval is not a whole number of frames from 1 to "
             "Fps, so the BPS is 0.000.");
