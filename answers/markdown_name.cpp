@@ -11,6 +11,8 @@ bool IsWordByte(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0x80;
 }
 
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 bool NeedsEscape(std::string_view text, std::size_t k) {
   const char c = text[k];
   const char before = k > 0 ? text[k - 1] : ' ';
@@ -30,7 +32,8 @@ bool NeedsEscape(std::string_view text, std::size_t k) {
     case '.':
       return (IsWordByte(before) || before == '-' || before == '_') && IsWordByte(after);
     case ':':
-      return after == '/';
+      // A scheme: http://, //, mailto:me@...; "Sniper: long" stays.
+      return after == '/' || (IsAsciiLetter(before) && after != ' ');
     case '#': {
       // A closing run: #s after a space (or alone), then at most spaces.
       const std::size_t rest = text.find_first_not_of('#', k);

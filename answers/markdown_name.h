@@ -9,7 +9,8 @@
 //   &          before # or a letter or digit, where an entity could start
 //   .          between a letter or digit (or - _) and a letter or digit,
 //              as in a domain: www.example.com, example.com, a@b.com
-//   :          before a /, as in http:// and //: a URL's scheme
+//   :          before a /, or between a letter and a non-space: a URL's
+//              scheme, as in http://, mailto:me@... ("Sniper: long" stays)
 //   #          the first of a closing run after a space ("Rifle #"), which
 //              a heading would drop
 //   "AK-47 (Mk. II)" -> "AK-47 (Mk. II)"    "*x*" -> "\*x\*"
