@@ -1,6 +1,8 @@
 // A chat bot's answer to "!framebreaks BASEREA FIRINGMODE FPS REA [at P]
-// [compare LIST]": the Markdown table, with the standing sentence when a REA %
-// is given, or the message of the first bad input. No network: plug reply()
+// [compare LIST]": the padded Markdown table in a code block, which reads the
+// same in every chat (most don't render tables), then the standing sentence
+// as plain text when a REA % is given; or the message of the first bad
+// input. No network: plug reply()
 // into any chat library, e.g. discord.js:
 //
 //   client.on('messageCreate', (message) => {
@@ -30,7 +32,10 @@ export function reply(message) {
   }
   // The player's words go to the core as they stand: it judges them.
   const { status, stdout, stderr } = run(['--markdown', ...options, '--', ...values]);
-  if (status === 0) return stdout.trimEnd();
+  if (status === 0) {
+    const [table, sentence] = stdout.trimEnd().split('\n\n');
+    return `\`\`\`\n${table}\n\`\`\`${sentence ? `\n${sentence}` : ''}`;
+  }
   return status === 1 ? stderr.trimEnd() : USAGE;
 }
 

@@ -62,8 +62,9 @@ node_packages=(nodejs)
 
 # The web page: Emscripten builds it, Node (with its own npm) runs its tests
 # and serves it,
-# Chromium (driven by Playwright from npm) is the browser of its tests.
-web_packages=(emscripten nodejs chromium)
+# Chromium (driven by Playwright from npm) is the browser of its tests;
+# cmark-gfm, GitHub's own Markdown renderer, reads the CLI's Markdown back.
+web_packages=(emscripten nodejs chromium cmark-gfm)
 
 # The npm packages of package.json at the versions package-lock.json fixes;
 # never a browser of their own (Debian's chromium serves). A stamp holds the

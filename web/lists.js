@@ -9,11 +9,17 @@ const COLUMNS = ['name', 'baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare']
 // quotes doubled; every other cell stays exactly as it is.
 const cell = (text) => (/[",\r\n]/.test(text) ? `"${text.replaceAll('"', '""')}"` : text);
 
+// A spreadsheet runs a cell starting with = + - @ as a formula: such a name,
+// and one starting with ', goes behind one ', which it reads as text and the
+// list reader drops again (as reacalc-cli --list --csv writes names).
+const nameCell = (name) => cell(/^[=+\-@']/.test(name) ? `'${name}` : name);
+
 // The setups as a weapon list, newest first, with a byte-order mark:
 // spreadsheets read a file without one as their own code page, not UTF-8.
 export function weaponList(setups, fieldNames) {
-  const lines = [COLUMNS, ...setups.map(({ name, fields }) => [name, ...fieldNames.map((f) => fields[f])])];
-  return `\uFEFF${lines.map((cells) => `${cells.map(cell).join(',')}\r\n`).join('')}`;
+  const lines = [COLUMNS, ...setups.map(({ name, fields }) =>
+    [nameCell(name), ...fieldNames.map((f) => cell(fields[f]))])];
+  return `\uFEFF${lines.map((cells) => `${cells.join(',')}\r\n`).join('')}`;
 }
 
 /**

@@ -104,8 +104,9 @@ test('the examples run in the installed project as docs/package.md shows', () =>
   cpSync(join(root, 'examples'), join(project, 'examples'), { recursive: true });
   const node = (args) => spawnSync(process.execPath, args, { cwd: project });
   const bot = node(['examples/chat-bot.mjs', '!framebreaks 0.45 3 60 81 at 37', '!framebreaks 0.45 3 0 81', 'hi']);
-  const table = native(['--markdown', '--at', '37', '--', ...defaults]).stdout.toString().trimEnd();
-  assert.equal(bot.stdout.toString(), `${table}\nEnter valid FPS > 0\n(not for us)\n`);
+  const [table, sentence] = native(['--markdown', '--at', '37', '--', ...defaults]).stdout.toString()
+    .trimEnd().split('\n\n');
+  assert.equal(bot.stdout.toString(), `\`\`\`\n${table}\n\`\`\`\n${sentence}\nEnter valid FPS > 0\n(not for us)\n`);
   assert.deepEqual(bytes(node(['examples/wiki-tables.mjs', 'weapons.csv'])),
     bytes(native(['--wiki', '--list', 'weapons.csv'])));
 });
