@@ -2,13 +2,14 @@
 
 #include "json_text.h"
 #include "markdown_text.h"
+#include "plain_text.h"
 #include "table_text.h"
 #include "weapon_list.h"
 #include "wiki_text.h"
 
 std::string CannotReadList(std::string_view name) {
   if (name == "-") return "Cannot read the weapon list from standard input.";
-  return "Cannot read the weapon list " + std::string(name) + ".";
+  return "Cannot read the weapon list " + WithoutControls(name) + ".";
 }
 
 ListAnswer AnswerList(TextFormat format, std::string_view bytes) {

@@ -23,5 +23,6 @@ struct ListAnswer {
 [[nodiscard]] ListAnswer AnswerList(TextFormat format, std::string_view bytes);
 
 // Why a list could not be read at all: "Cannot read the weapon list
-// NAME." (UTF-8), or "... from standard input." for "-".
+// NAME." (UTF-8, control characters as spaces), or "... from standard
+// input." for "-".
 [[nodiscard]] std::string CannotReadList(std::string_view name);

@@ -23,7 +23,10 @@
 //    --timeline 37: "AT READY FRAMES WAIT WAIT_MS" and one record (with
 //      --json, {"timeline": ...}; with --svg, the picture of timeline_svg.h).
 //    --list FILE: every line of the weapon list (weapon_list.h), in file
-//      order, in the format chosen; failing lines on stderr, and exit 1.
+//      order, in the format chosen (list_answer.h); failing lines on
+//      stderr, and exit 1.
+// The answers themselves are written in answers/ (answer_text.h), where the
+// page and the package write them too: this file only chooses.
 // 1: a field failed its rule: its message alone on stderr, stdout empty (with
 //    --json, the error as JSON); then P ("Enter your REA % from 0 to 80"),
 //    then LIST. A list that can't be read or is no list: its message alone.

@@ -45,7 +45,8 @@ test('export, then import into an empty browser: the same setups, order and text
     [hostile, '0.45', '3', '60', '81', '37', '120, 144'],
     ['Shotgun, "pump"', ' \uFF10.45', '1', '6\uFF10', '250', '', '144'],
     ['🔫 سلاح 武器', '2', '1', '60', '52', '1', ''],
-    ['=1+1', '100', '1', '60', '100', '', '']]));
+    ['=1+1', '100', '1', '60', '100', '', ''],
+    ["'quoted", '0.45', '3', '60', '81', '', '']]));
   await openPage(page);
   const before = await stored(page);
   await expect(button(page, 'Export setups')).toBeEnabled();
@@ -53,16 +54,18 @@ test('export, then import into an empty browser: the same setups, order and text
   expect(file.suggestedFilename()).toBe('reacalc-setups.csv');
   const csv = readFileSync(await file.path());
   expect(csv.subarray(0, 3).toString('latin1')).toBe('\xEF\xBB\xBF');
-  expect(csv.toString().split('\r\n').slice(0, 3)).toEqual(['\uFEFFname,baseRea,firingMode,fps,rea,at,compare',
-    `"${hostile.replaceAll('"', '""')}",0.45,3,60,81,37,"120, 144"`, '"Shotgun, ""pump""", ０.45,1,6０,250,,144']);
+  // A name a spreadsheet would run as a formula goes behind one '.
+  expect(csv.toString().split('\r\n')).toEqual(['\uFEFFname,baseRea,firingMode,fps,rea,at,compare',
+    `"${hostile.replaceAll('"', '""')}",0.45,3,60,81,37,"120, 144"`, '"Shotgun, ""pump""", ０.45,1,6０,250,,144',
+    '🔫 سلاح 武器,2,1,60,52,1,', "'=1+1,100,1,60,100,,", "''quoted,0.45,3,60,81,,", '']);
 
   const empty = await browser.newPage();
   await openPage(empty);
   await expect(button(empty, 'Export setups')).toBeDisabled();
   await importFile(empty, csv);
-  await expect(empty.locator('#notice')).toHaveText('4 setups imported');
+  await expect(empty.locator('#notice')).toHaveText('5 setups imported');
   await expect(empty.locator('#message')).toBeEmpty();
-  await expect(names(empty)).toHaveText([hostile, 'Shotgun, "pump"', '🔫 سلاح 武器', '=1+1']);
+  await expect(names(empty)).toHaveText([hostile, 'Shotgun, "pump"', '🔫 سلاح 武器', '=1+1', "'quoted"]);
   expect(await stored(empty)).toBe(before);
   expect(await empty.evaluate(() => window.pwned)).toBeUndefined();
   await empty.close();
