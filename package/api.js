@@ -175,7 +175,7 @@ function run(args, input = '') {
     answered = true;
     return answer;
   } catch (error) {
-    if (error instanceof RangeError || current.memoryBytes() > 1 << 30) return { ...TOO_LARGE_ANSWER };
+    if (error instanceof RangeError || current?.memoryBytes() > 1 << 30) return { ...TOO_LARGE_ANSWER };
     throw error; // a broken invariant: the core's own message
   } finally {
     // Grown, or stopped halfway through a call (an abort): start afresh.
