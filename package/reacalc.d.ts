@@ -2,8 +2,8 @@
  * reacalc: the framebreaks of a weapon, from reacalc's exact core.
  *
  * The core is reacalc-cli's own, compiled to WebAssembly and carried inside
- * this module: it is ready once the `import` resolves, and every call is
- * synchronous. Each answer is byte for byte what `reacalc-cli` gives.
+ * this module: it is ready once `import` or `require` returns, and every call
+ * is synchronous. Each answer is byte for byte what `reacalc-cli` gives.
  *
  * @example
  * import { framebreaks } from 'reacalc';
@@ -31,11 +31,14 @@ export interface RunResult {
  *
  * `input` is standard input, read by `--list -`. `--list FILE` reads FILE
  * with Node's file system; in a browser every FILE is unreadable (status 1,
- * as reacalc-cli says for a missing file). No argument can hold U+0000, as
- * on a command line: it is taken as U+FFFD, so a value holding one fails.
+ * as reacalc-cli says for a missing file). As reacalc-cli, a list reads at
+ * most 64 MiB and a byte: more is refused with the CLI's message. No
+ * argument can hold U+0000, as on a command line: it is taken as U+FFFD, so
+ * a value holding one fails.
  *
- * @throws TypeError when `args` is not an array of strings, or `input` is
- *   neither a string nor a Uint8Array.
+ * @throws TypeError when `args` is not an array of strings (a hole is not
+ *   one), holds more than a command line can (an argument of 128 KiB, or
+ *   2 MiB in all), or `input` is neither a string nor a Uint8Array.
  * @example
  * import { run } from 'reacalc';
  * run(['0.45', '3', '60', '81']).stdout;        // 'REA\tBPS\n0\t6.667\n12\t7.500\n...'

@@ -30,27 +30,22 @@ let shown = null;
 
 const ANSWER = { shown: 0, table: 1, csv: 2, markdown: 3, wiki: 4, timeline: 5 }; // bindings.cpp
 
-// Writes each text's UTF-16 code units into the core's field buffers, one per
-// wchar_t, and returns the core's answer (bindings.cpp).
+// Writes each text's UTF-16 code units into the core's field buffers and
+// returns the core's answer (bindings.cpp).
 function calculateInCore(texts, answer = ANSWER.shown) {
   const lengths = texts.map((text, i) => {
-    const buffer = core._reacalc_field(i) / 4;
-    for (let k = 0; k < text.length; k++) core.HEAPU32[buffer + k] = text.charCodeAt(k);
+    core.writeUnits(core.exports.reacalc_field(i), text);
     return text.length;
   });
-  const start = core._reacalc_calculate(...lengths, answer);
-  const end = core.HEAPU8.indexOf(0, start);
-  return new TextDecoder().decode(core.HEAPU8.subarray(start, end));
+  return core.readString(core.exports.reacalc_calculate(...lengths, answer));
 }
 
 // The core's reading of a weapon list's bytes (page_list.h), parsed.
 function readListInCore(bytes) {
-  const at = core._reacalc_list_buffer(bytes.length);
+  const at = core.exports.reacalc_list_buffer(bytes.length);
   if (!at) return { error: 'This browser has no room to read the file.' };
-  core.HEAPU8.set(bytes, at);
-  const start = core._reacalc_read_list();
-  const heap = core.HEAPU8;
-  return JSON.parse(new TextDecoder().decode(heap.subarray(start, heap.indexOf(0, start))));
+  core.write(at, bytes);
+  return JSON.parse(core.readString(core.exports.reacalc_read_list()));
 }
 
 function row(cells, tag) {
