@@ -84,11 +84,20 @@ void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer) {
   if (answer.setup.comparing) AppendComparison(out, answer);
 }
 
-void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message) {
+void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message,
+                           std::optional<std::string_view> cell, std::string_view hint) {
   out += "\"error\": {\"input\": ";
   AppendJsonString(out, input);
   out += ", \"message\": ";
   AppendJsonString(out, message);
+  if (cell) {
+    out += ", \"cell\": ";
+    AppendJsonString(out, *cell);
+  }
+  if (!hint.empty()) {
+    out += ", \"hint\": ";
+    AppendJsonString(out, hint);
+  }
   out += '}';
 }
 

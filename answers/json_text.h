@@ -13,6 +13,7 @@
 // Each document is one line ending in LF.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,12 @@ void AppendJsonString(std::string& out, std::string_view utf8);
 // The members of an answer, "\"rows\": [...]" and what follows, without braces.
 void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer);
 // "\"error\": {...}" without braces; `input` as its name ("fps", "name").
-void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message);
+// A list line's error adds the cell it judged and a hint where there is one:
+//   "error": {"input": "fps", "message": "Enter valid FPS > 0", "cell": "60.00",
+//             "hint": "a whole number is needed"}
+void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message,
+                           std::optional<std::string_view> cell = std::nullopt,
+                           std::string_view hint = {});
 
 [[nodiscard]] std::string WriteJsonAnswer(const SetupAnswer& answer);
 [[nodiscard]] std::string WriteJsonError(const SetupError& error);

@@ -54,10 +54,12 @@ constexpr const char* kUsage =
     "                  one series per frame rate\n"
     "  --list FILE     every weapon of a weapon list (CSV with the columns name,\n"
     "                  baseRea, firingMode, fps, rea and optionally at, compare;\n"
-    "                  FILE - is standard input) instead of the four values: one\n"
-    "                  table NAME REA BPS FRAMES, a JSON array, or a Markdown or\n"
-    "                  wikitext section per weapon; each failing line on stderr as\n"
-    "                  \"line 5 (Shotgun): Enter valid FPS > 0\"\n"
+    "                  commas, semicolons or TABs; UTF-8 or UTF-16; FILE - is\n"
+    "                  standard input) instead of the four values: one table\n"
+    "                  NAME REA BPS FRAMES, a JSON array, or a Markdown or\n"
+    "                  wikitext section per weapon; each failing line on stderr,\n"
+    "                  naming the input and quoting its cell:\n"
+    "                  line 5 (Shotgun): fps \"0\": Enter valid FPS > 0\n"
     "  --timeline P    the shot timeline at REA % P instead of the table: one\n"
     "                  record AT READY FRAMES WAIT WAIT_MS, the frames a shot\n"
     "                  needs, the frame it leaves on, and the frames (and ms) of\n"
@@ -215,16 +217,6 @@ std::string WriteTimeline(Format format, const Setup& setup) {
   return WriteTimelineRecord(texts, format == Format::kCsv ? kCsvTable : kTabTable);
 }
 
-// A name on a line of its own on stderr: control characters (a line break,
-// a terminal's escape) become spaces.
-std::string OneLine(std::string_view name) {
-  std::string out(name);
-  for (char& c : out) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-  }
-  return out;
-}
-
 // Every weapon of the list, in file order; failing lines on stderr.
 CliResult RunList(const Options& o, const ListReader& readList) {
   const std::wstring& name = *o.Value(kList);
@@ -250,8 +242,7 @@ CliResult RunList(const Options& o, const ListReader& readList) {
     if (o.format == Format::kJson)
       out += first ? "\n{\"line\": " + number : ",\n{\"line\": " + number;
     if (const auto* error = std::get_if<WeaponError>(&judged)) {
-      result.err += "line " + number + (error->name ? " (" + OneLine(*error->name) + ")" : "") +
-                    ": " + error->message + "\n";
+      result.err += WeaponFailureText(line, *error) + "\n";
       result.exitCode = 1;
       if (o.format == Format::kJson) {
         out += ", \"name\": ";
@@ -261,7 +252,9 @@ CliResult RunList(const Options& o, const ListReader& readList) {
           out += "null";
         }
         out += ", ";
-        AppendJsonErrorMember(out, error->input, error->message);
+        AppendJsonErrorMember(
+            out, error->input, error->message,
+            error->name ? std::optional<std::string_view>(error->cell) : std::nullopt, error->hint);
         out += '}';
       }
       first = false;

@@ -47,7 +47,7 @@ expect 2 "" "$usage" --frames --svg 0.45 3 60 81
 # A weapon list from standard input and from a file: the good line answered,
 # the bad one on stderr, exit 1.
 printf 'name,baseRea,firingMode,fps,rea\r\nA,0.45,3,60,2\r\nB,0.45,3,0,2\r\n' >"$tmp/list.csv"
-expect 1 "NAME${tab}REA${tab}BPS${tab}FRAMES" "line 3 (B): Enter valid FPS > 0" --list "$tmp/list.csv"
+expect 1 "NAME${tab}REA${tab}BPS${tab}FRAMES" "line 3 (B): fps \"0\": Enter valid FPS > 0" --list "$tmp/list.csv"
 "$cli" --json --list - <"$tmp/list.csv" 2>/dev/null | grep -q '^{"line": 2, "name": "A", "rows"' &&
   passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: --json --list -"; }
 expect 1 "" "Cannot read the weapon list $tmp/none.csv." --list "$tmp/none.csv"
