@@ -20,7 +20,8 @@ const NAMES = [
   '</nowiki><b>x</b>', '1. item', '> quote', 'a\ttab', 'x "quoted", comma',
 ];
 
-const csvCell = (text) => `"${text.replaceAll('"', '""')}"`;
+// As the outputs write a name: one ' before = + - @ ', which the reader drops.
+const csvCell = (text) => `"${text.replace(/^[=+\-@']/, "'$&").replaceAll('"', '""')}"`;
 const list = 'name,baseRea,firingMode,fps,rea,at\n' +
   NAMES.map((name, k) => `${csvCell(name)},0.45,3,60,${20 + k},${k % 3 === 0 ? 5 : ''}\n`).join('');
 
