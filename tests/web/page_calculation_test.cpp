@@ -163,14 +163,6 @@ TEST(PageList, SetupsFailuresAndRefusals) {
        R"({"line": 5, "name": null, "message": "Enter a setup name of 1 to 40 characters.", )"
        R"("text": "line 5: Enter a setup name of 1 to 40 characters."}], )"
        R"("failureCount": 2})"},
-      // A decimal comma is saved with the point; a cell with a form a
-      // spreadsheet writes gets its hint.
-      {"name;baseRea;firingMode;fps;rea\nA;0,45;3;60;81\nB;0,45;3;60.00;81\n",
-       R"({"setups": [{"line": 2, "name": "A", "fields": {"baseRea": "0.45", )"
-       R"("firingMode": "3", "fps": "60", "rea": "81", "at": "", "compare": ""}}], )"
-       R"("failures": [{"line": 3, "name": "B", "message": "Enter valid FPS > 0", )"
-       R"x("text": "line 3 (B): fps \"60.00\": Enter valid FPS > 0 (a whole number is needed)"}], )x"
-       R"("failureCount": 1})"},
       {"name,baseRea,fps,rea\n",
        R"({"error": "The weapon list has no column firingMode: its )"
        R"(first line must name the columns name, baseRea, firingMode, fps and rea, separated by )"
