@@ -88,11 +88,20 @@ void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer) {
   if (s.comparing) AppendComparison(out, answer);
 }
 
-void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message) {
+void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message,
+                           std::optional<std::string_view> cell, std::string_view hint) {
   out += "\"error\": {\"input\": ";
   AppendJsonString(out, input);
   out += ", \"message\": ";
   AppendJsonString(out, message);
+  if (cell) {
+    out += ", \"cell\": ";
+    AppendJsonString(out, *cell);
+  }
+  if (!hint.empty()) {
+    out += ", \"hint\": ";
+    AppendJsonString(out, hint);
+  }
   out += '}';
 }
 
@@ -113,7 +122,10 @@ void AppendJsonListFailure(std::string& out, const WeaponLine& line, const Weapo
     out += "null";
   }
   out += ", ";
-  AppendJsonErrorMember(out, error.input, error.message);
+  // An input's failure quotes its cell, exactly as in the file.
+  AppendJsonErrorMember(out, error.input, error.message,
+                        error.name ? std::optional<std::string_view>(error.cell) : std::nullopt,
+                        error.hint);
   out += '}';
 }
 

@@ -13,6 +13,7 @@
 // Each document is one line ending in LF.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,11 +28,18 @@ void AppendJsonString(std::string& out, std::string_view utf8);
 // The members of an answer, "\"rows\": [...]" and what follows, without braces.
 void AppendJsonAnswerMembers(std::string& out, const SetupAnswer& answer);
 // "\"error\": {...}" without braces; `input` as its name ("fps", "name").
-void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message);
+// A list line's error adds the cell it judged and a hint where there is one:
+//   "error": {"input": "fps", "message": "Enter valid FPS > 0", "cell": "60.00",
+//             "hint": "a whole number is needed"}
+void AppendJsonErrorMember(std::string& out, std::string_view input, std::string_view message,
+                           std::optional<std::string_view> cell = std::nullopt,
+                           std::string_view hint = {});
 
 // A weapon list's line in its array: {"line": 2, "name": "Rifle", "rows":
-// ...} with the answer's members, or {"line": 5, "name": null, "error":
-// {"input": "name", "message": ...}} (the name null when it is what fails).
+// ...} with the answer's members, or {"line": 5, "name": "Shotgun", "error":
+// {"input": "fps", "message": ..., "cell": "60.00", "hint": ...}} ("hint"
+// only where there is one), or {"line": 6, "name": null, "error": {"input":
+// "name", "message": ...}} when the name is what fails.
 void AppendJsonListAnswer(std::string& out, const WeaponLine& line, std::string_view name,
                           const SetupAnswer& answer);
 void AppendJsonListFailure(std::string& out, const WeaponLine& line, const WeaponError& error);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "list_text_encoding.h"
 #include "plain_text.h"
 #include "utf8.h"
 
@@ -35,9 +36,11 @@ struct Csv {
 
 enum class RecordEnd { kRecord, kBlank, kEndOfText };
 
-// Reads one record into `cells` (cleared first). kBlank: an empty line.
-// Returns an error message when the record is malformed.
-std::optional<std::string> ReadRecord(Csv& csv, std::vector<std::string>& cells, RecordEnd& end) {
+// Reads one record into `cells` (cleared first), its cells split at `sep`.
+// kBlank: an empty line. Returns an error message when the record is
+// malformed.
+std::optional<std::string> ReadRecord(Csv& csv, std::vector<std::string>& cells, RecordEnd& end,
+                                      char sep) {
   cells.assign(1, std::string{});
   const std::size_t startLine = csv.line;
   bool content = false;
@@ -74,19 +77,19 @@ std::optional<std::string> ReadRecord(Csv& csv, std::vector<std::string>& cells,
         if (c == '\n') ++csv.line;
         cell += c;
       }
-      if (csv.at < csv.bytes.size() && csv.bytes[csv.at] != ',' && !lineEndAt(csv.at)) {
+      if (csv.at < csv.bytes.size() && csv.bytes[csv.at] != sep && !lineEndAt(csv.at)) {
         return LineMessage(startLine, "has text after the closing quote of a cell.");
       }
     } else {
       const std::size_t start = csv.at;
-      while (csv.at < csv.bytes.size() && csv.bytes[csv.at] != ',' && !lineEndAt(csv.at)) {
+      while (csv.at < csv.bytes.size() && csv.bytes[csv.at] != sep && !lineEndAt(csv.at)) {
         ++csv.at;
       }
       cell.append(csv.bytes.substr(start, csv.at - start));
       content = content || csv.at > start;
     }
     if (csv.at == csv.bytes.size()) break;
-    if (csv.bytes[csv.at] == ',') {
+    if (csv.bytes[csv.at] == sep) {
       content = true;
       ++csv.at;
       cells.emplace_back();
@@ -107,11 +110,17 @@ bool IsTrimmed(char32_t c) {
          c == 0x3000 || c == 0xFEFF;
 }
 
-// The trimmed name, or nothing when it is not 1 to 40 characters.
+// What spreadsheets run as a formula, and the writers mark with a ' before.
+bool StartsFormula(char32_t c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\''; }
+
+// The trimmed name, or nothing when it is not 1 to 40 characters. The one '
+// that the writers put before a name starting like a formula is dropped, so
+// an exported list reads back with the same names.
 std::optional<std::string> SetupName(const std::string& cell) {
   const std::u32string name = DecodeUtf8CodePoints(cell);
-  const auto first = std::find_if_not(name.begin(), name.end(), IsTrimmed);
+  auto first = std::find_if_not(name.begin(), name.end(), IsTrimmed);
   const auto last = std::find_if_not(name.rbegin(), name.rend(), IsTrimmed).base();
+  if (last - first >= 2 && *first == '\'' && StartsFormula(first[1])) ++first;
   if (first >= last || static_cast<std::size_t>(last - first) > kMaxNameCharacters) {
     return std::nullopt;
   }
@@ -124,56 +133,202 @@ std::size_t Utf16Units(const std::string& cell) {
   for (const char32_t c : DecodeUtf8CodePoints(cell)) units += c > 0xFFFF ? 2 : 1;
   return units;
 }
+
+// Empty or only white space: a spreadsheet's formatted but empty row.
+bool IsBlank(const std::string& cell) {
+  for (const char c : cell) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      const std::u32string text = DecodeUtf8CodePoints(cell);
+      return std::all_of(text.begin(), text.end(), IsTrimmed);
+    }
+    if (c != ' ' && (c < '\t' || c > '\r')) return false;
+  }
+  return true;
+}
+
+// Lines of nothing but separators and blanks before the header, as a sheet
+// with empty formatted rows at the top writes them.
+void SkipBlankLines(Csv& csv) {
+  for (std::size_t k = csv.at; k <= csv.bytes.size(); ++k) {
+    if (k == csv.bytes.size()) {
+      csv.at = k;
+    } else if (csv.bytes[k] == '\n') {
+      csv.at = k + 1;
+      ++csv.line;
+    } else if (std::string_view(" ,;\t\r").find(csv.bytes[k]) == std::string_view::npos) {
+      return;
+    }
+  }
+}
+
+// Excel's first line "sep=;" (or "sep=," or "sep=" and a TAB) names the
+// separator; the separator, or 0 when there is no such line.
+char SeparatorLine(Csv& csv) {
+  const std::string_view rest = csv.bytes.substr(csv.at);
+  if (rest.size() < 5 || !SameIgnoringAsciiCase(rest.substr(0, 4), "sep=") ||
+      std::string_view(",;\t").find(rest[4]) == std::string_view::npos) {
+    return 0;
+  }
+  const std::string_view after = rest.substr(5);
+  if (!after.empty() && !after.starts_with('\n') && !after.starts_with("\r\n")) return 0;
+  csv.at += after.empty() ? 5 : after[0] == '\n' ? 6 : 7;
+  csv.line += after.empty() ? 0 : 1;
+  return rest[4];
+}
+
+// The start of a text at most `most` characters long, quoted, with control
+// characters as spaces: "60.00", "a very long cell of…".
+std::string Quote(std::string_view utf8, std::size_t most) {
+  const std::string text = WithoutControls(utf8);
+  std::size_t characters = 0;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80 && characters++ == most) {
+      return '"' + text.substr(0, k) + "\u2026\"";
+    }
+  }
+  return '"' + text + '"';
+}
+
+// The columns a header names: the slot of each of its cells (-1 for others).
+struct Columns {
+  std::vector<int> slotOf;
+  int twice = -1;    // a column named twice, or -1
+  int missing = -1;  // the first required column missing, or -1
+  int found = 0;     // the required columns named
+};
+
+Columns NameColumns(const std::vector<std::string>& cells) {
+  Columns columns;
+  columns.slotOf.assign(cells.size(), -1);
+  std::array<bool, kWeaponCells> present{};
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    for (int slot = 0; slot < kWeaponCells; ++slot) {
+      if (!SameIgnoringAsciiCase(cells[k], kColumnNames[slot])) continue;
+      if (present[slot] && columns.twice < 0) columns.twice = slot;
+      present[slot] = true;
+      columns.slotOf[k] = slot;
+    }
+  }
+  for (int slot = kRequiredColumns - 1; slot >= 0; --slot) {
+    if (present[slot]) {
+      ++columns.found;
+    } else {
+      columns.missing = slot;
+    }
+  }
+  return columns;
+}
+
+// A whole number written with a thousands separator, as a spreadsheet's
+// number format shows it: "1,000", "1 000", "1'000", "1.000.000". The number
+// of groups after the first, with their separator; 0 for any other text.
+std::size_t Groups(std::u32string_view t, char32_t& sep) {
+  const auto digits = [&](std::size_t from, std::size_t n) {
+    return from + n <= t.size() && std::all_of(t.begin() + from, t.begin() + from + n,
+                                               [](char32_t c) { return c >= '0' && c <= '9'; });
+  };
+  std::size_t lead = 0;
+  while (lead < t.size() && lead < 4 && digits(lead, 1)) ++lead;
+  if (lead == 0 || lead > 3 || lead == t.size()) return 0;
+  sep = t[lead];
+  if (std::u32string_view(U",' \u00A0\u202F.").find(sep) == std::u32string_view::npos) return 0;
+  std::size_t groups = 0;
+  for (std::size_t k = lead; k < t.size(); k += 4, ++groups) {
+    if (t[k] != sep || !digits(k + 1, 3)) return 0;
+  }
+  return groups;
+}
+
+// A short hint where a failing cell has a form that spreadsheets write.
+std::string CellHint(SetupInput input, std::string_view cell) {
+  const std::u32string text = DecodeUtf8CodePoints(cell);
+  const auto first = std::find_if_not(text.begin(), text.end(), IsTrimmed);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsTrimmed).base();
+  const std::u32string_view t(first < last ? &*first : U"", first < last ? last - first : 0);
+  if (input == SetupInput::kCompare) {
+    return t.find('.') != t.npos ? "whole numbers are needed" : "";
+  }
+  if (t.find('%') != t.npos) return "without the % sign";
+  // Leading white space is allowed in every field; white space after is not.
+  if (last != text.end() && !t.empty()) return "without the space after the number";
+  if (input == SetupInput::kBaseRea) return "";
+  char32_t sep = 0;
+  const std::size_t groups = Groups(t, sep);
+  // "1.000": a thousand in German, one with three decimals in English.
+  if (groups == 1 && sep == '.') return "a whole number is needed, without separators";
+  if (groups > 0) return "without the thousands separator";
+  if (t.find_first_of(U".,") != t.npos) return "a whole number is needed";
+  return "";
+}
 }  // namespace
 
 std::variant<WeaponList, WeaponListError> ReadWeaponList(std::string_view bytes) {
   if (bytes.size() > kMaxWeaponListBytes) {
     return WeaponListError{"The weapon list is larger than 64 MiB."};
   }
-  if (const std::size_t bad = FindInvalidUtf8(bytes); bad != std::string_view::npos) {
-    const auto line = 1 + std::count(bytes.begin(), bytes.begin() + bad, '\n');
+  const auto notUtf8 = [](std::size_t line) {
     return WeaponListError{"The weapon list is not UTF-8 text: line " + std::to_string(line) +
                            " is not. Save it as CSV UTF-8."};
+  };
+  std::optional<Utf16Text> utf16 = DecodeUtf16List(bytes);
+  if (utf16) {
+    if (utf16->badLine > 0) return notUtf8(utf16->badLine);
+    bytes = utf16->utf8;
+  }
+  if (const std::size_t bad = FindInvalidUtf8(bytes); bad != std::string_view::npos) {
+    return notUtf8(1 + std::count(bytes.begin(), bytes.begin() + bad, '\n'));
   }
   Csv csv{bytes};
   if (bytes.starts_with("\xEF\xBB\xBF")) csv.at = 3;
+  const char given = SeparatorLine(csv);
 
-  std::vector<std::string> cells;
-  RecordEnd end = RecordEnd::kBlank;
-  // The header: the first line that is not empty.
-  while (end == RecordEnd::kBlank) {
-    if (auto error = ReadRecord(csv, cells, end)) return WeaponListError{*error};
-  }
-  if (end == RecordEnd::kEndOfText) {
+  // The header: the first line that is not blank, split by the first of the
+  // separators that gives every required column.
+  SkipBlankLines(csv);
+  if (csv.at == bytes.size()) {
     return WeaponListError{"The weapon list is empty: its first line must name the columns."};
   }
-  std::vector<int> slotOf(cells.size(), -1);
-  std::array<bool, kWeaponCells> present{};
-  for (std::size_t k = 0; k < cells.size(); ++k) {
-    for (int slot = 0; slot < kWeaponCells; ++slot) {
-      if (!SameIgnoringAsciiCase(cells[k], kColumnNames[slot])) continue;
-      if (present[slot]) {
-        return WeaponListError{std::string("The weapon list names the column ") +
-                               kColumnNames[slot] + " twice."};
-      }
-      present[slot] = true;
-      slotOf[k] = slot;
+  std::vector<std::string> cells;
+  RecordEnd end = RecordEnd::kBlank;
+  std::optional<Columns> columns, best;
+  std::optional<std::string> malformed;
+  char sep = 0;
+  for (const char tried : given ? std::string(1, given) : std::string(",;\t")) {
+    Csv header = csv;
+    if (auto error = ReadRecord(header, cells, end, tried)) {
+      if (!malformed) malformed = std::move(error);
+      continue;
     }
+    Columns named = NameColumns(cells);
+    if (named.twice >= 0) {
+      return WeaponListError{std::string("The weapon list names the column ") +
+                             kColumnNames[named.twice] + " twice."};
+    }
+    if (named.missing < 0) {
+      columns = std::move(named);
+      sep = tried;
+      csv = header;
+      break;
+    }
+    if (!best || named.found > best->found) best = std::move(named);
   }
-  for (int slot = 0; slot < kRequiredColumns; ++slot) {
-    if (!present[slot]) {
-      return WeaponListError{std::string("The weapon list has no column ") + kColumnNames[slot] +
-                             ": its first line must name the columns name, baseRea, firingMode, "
-                             "fps and rea."};
-    }
+  if (!columns) {
+    if (!best) return WeaponListError{*malformed};
+    const std::string_view first = bytes.substr(csv.at, bytes.find('\n', csv.at) - csv.at);
+    return WeaponListError{
+        std::string("The weapon list has no column ") + kColumnNames[best->missing] +
+        ": its first line must name the columns name, baseRea, firingMode, fps and rea, "
+        "separated by commas, semicolons or TABs. It reads " +
+        Quote(first.substr(0, first.size() - first.ends_with('\r')), 60) + "."};
   }
 
   WeaponList list;
+  const std::vector<int>& slotOf = columns->slotOf;
   for (;;) {
     const std::size_t line = csv.line;
-    if (auto error = ReadRecord(csv, cells, end)) return WeaponListError{*error};
+    if (auto error = ReadRecord(csv, cells, end, sep)) return WeaponListError{*error};
     if (end == RecordEnd::kEndOfText) break;
-    if (end == RecordEnd::kBlank) continue;
+    if (end == RecordEnd::kBlank || std::all_of(cells.begin(), cells.end(), IsBlank)) continue;
     WeaponLine& weapon = list.lines.emplace_back(WeaponLine{line, {}});
     for (std::size_t k = 0; k < cells.size() && k < slotOf.size(); ++k) {
       if (slotOf[k] >= 0) weapon.cells[slotOf[k]] = std::move(cells[k]);
@@ -182,9 +337,17 @@ std::variant<WeaponList, WeaponListError> ReadWeaponList(std::string_view bytes)
   return list;
 }
 
+std::string BaseReaText(std::string_view cell) {
+  std::string text(cell);
+  if (std::count(text.begin(), text.end(), ',') == 1 && text.find('.') == std::string::npos) {
+    text[text.find(',')] = '.';
+  }
+  return text;
+}
+
 std::variant<Weapon, WeaponError> JudgeWeapon(const WeaponLine& line) {
   const std::optional<std::string> name = SetupName(line.cells[0]);
-  if (!name) return WeaponError{std::nullopt, "name", kSetupNameMessage};
+  if (!name) return WeaponError{std::nullopt, "name", kSetupNameMessage, "", ""};
 
   std::array<std::wstring, kSetupInputs> texts;
   SetupTexts setupTexts{};
@@ -195,17 +358,22 @@ std::variant<Weapon, WeaponError> JudgeWeapon(const WeaponLine& line) {
     // A text no field could hold fails: a stand-in that no rule accepts
     // gets the input's own message (the REA % one names the range).
     const bool fits = Utf16Units(cell) <= kMaxFieldUnits && cell.find('\0') == std::string::npos;
-    texts[k] = fits ? DecodeUtf8(cell) : L"\x1";
+    texts[k] = !fits ? L"\x1" : k == 0 ? DecodeUtf8(BaseReaText(cell)) : DecodeUtf8(cell);
     setupTexts[k] = texts[k].c_str();
   }
   const auto judged = JudgeSetup(setupTexts);
   if (const auto* error = std::get_if<SetupError>(&judged)) {
-    return WeaponError{name, SetupInputName(error->input), error->message};
+    const std::string& cell = line.cells[static_cast<int>(error->input) + 1];
+    return WeaponError{name, SetupInputName(error->input), error->message, cell,
+                       CellHint(error->input, cell)};
   }
   return Weapon{*name, std::get<Setup>(judged)};
 }
 
 std::string WeaponFailureText(const WeaponLine& line, const WeaponError& error) {
-  return "line " + std::to_string(line.line) +
-         (error.name ? " (" + WithoutControls(*error.name) + ")" : "") + ": " + error.message;
+  std::string text = "line " + std::to_string(line.line);
+  if (!error.name) return text + ": " + error.message;
+  text += " (" + WithoutControls(*error.name) + "): " + error.input + ' ' + Quote(error.cell, 20) +
+          ": " + error.message;
+  return error.hint.empty() ? text : text + " (" + error.hint + ')';
 }

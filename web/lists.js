@@ -51,13 +51,15 @@ export function mergeList(kept, read, max) {
 
 const LISTED = 100; // as many lines as the core lists (page_list.h)
 
-// The lines not imported, in line order, one per line: "line 5 (Shotgun):
-// Enter valid FPS > 0"; past the first hundred, how many more.
+// The lines not imported, in line order, one per line: the core's text of a
+// failing line, the CLI's own ("line 5 (Shotgun): fps "0": Enter valid FPS
+// > 0"), or "line 2 (Rifle): replaced by line 6"; past the first hundred, how
+// many more.
 export function notImported(read, refused) {
   const all = [...read.failures, ...refused].sort((a, b) => a.line - b.line);
   const count = read.failureCount + refused.length;
   const lines = all.slice(0, LISTED)
-    .map(({ line, name, message }) => `line ${line}${name === null ? '' : ` (${name})`}: ${message}`);
+    .map(({ line, name, message, text }) => text ?? `line ${line} (${name}): ${message}`);
   if (count > lines.length) lines.push(`… and ${count - lines.length} more lines.`);
   return lines.join('\n');
 }

@@ -20,7 +20,9 @@ void AppendSetup(std::string& out, const WeaponLine& line, const Weapon& weapon)
   out += ", \"fields\": {";
   for (int k = 0; k < kSetupInputs; ++k) {
     if (k > 0) out += ", ";
-    AppendMember(out, SetupInputName(static_cast<SetupInput>(k)), line.cells[k + 1]);
+    // A decimal comma is saved as the point, so the setup calculates as read.
+    AppendMember(out, SetupInputName(static_cast<SetupInput>(k)),
+                 k == 0 ? BaseReaText(line.cells[1]) : line.cells[k + 1]);
   }
   out += "}}";
 }
@@ -34,6 +36,8 @@ void AppendFailure(std::string& out, const WeaponLine& line, const WeaponError& 
   }
   out += ", ";
   AppendMember(out, "message", error.message);
+  out += ", ";
+  AppendMember(out, "text", WeaponFailureText(line, error));
   out += '}';
 }
 

@@ -47,10 +47,32 @@ expect 2 "" "$usage" --frames --svg 0.45 3 60 81
 # A weapon list from standard input and from a file: the good line answered,
 # the bad one on stderr, exit 1.
 printf 'name,baseRea,firingMode,fps,rea\r\nA,0.45,3,60,2\r\nB,0.45,3,0,2\r\n' >"$tmp/list.csv"
-expect 1 "NAME${tab}REA${tab}BPS${tab}FRAMES" "line 3 (B): Enter valid FPS > 0" --list "$tmp/list.csv"
+expect 1 "NAME${tab}REA${tab}BPS${tab}FRAMES" "line 3 (B): fps \"0\": Enter valid FPS > 0" --list "$tmp/list.csv"
 "$cli" --json --list - <"$tmp/list.csv" 2>/dev/null | grep -q '^{"line": 2, "name": "A", "rows"' &&
   passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: --json --list -"; }
 expect 1 "" "Cannot read the weapon list $tmp/none.csv." --list "$tmp/none.csv"
+
+# Lists that spreadsheet programs wrote (tests/answers/lists/README.md): the
+# same answers and messages from each, whatever its separator, encoding and
+# number formats; each failing line with the cell it judged and a hint.
+lists=$(dirname "$0")/../answers/lists
+expect 1 "NAME${tab}REA${tab}BPS${tab}FRAMES" \
+  'line 6 (TwoDecimals): fps "60.00": Enter valid FPS > 0 (a whole number is needed)' \
+  --list "$lists/lo-utf8.csv"
+"$cli" --list "$lists/lo-utf8.csv" >"$tmp/utf8" 2>"$tmp/utf8.err"
+for file in lo-tabs.txt lo-unicode.txt lo-german.csv excel-style.csv; do
+  "$cli" --list "$lists/$file" 2>"$tmp/err" | grep -v -e Cannon -e Knife >"$tmp/out"
+  cmp -s "$tmp/out" "$tmp/utf8" && { [ $file != lo-tabs.txt ] || cmp -s "$tmp/err" "$tmp/utf8.err"; } &&
+    passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: --list $file"; }
+done
+[ "$(cut -f 1 "$tmp/utf8" | uniq | paste -s -d '|' -)" = "NAME|Rifle|Shotgun, \"pump\"|Flammenwerfer Ä ö ß é 武器|Comma typed" ] &&
+  [ "$(sed -n 's/.*(\(.*\))$/\1/p' "$tmp/err")" = "a whole number is needed
+without the % sign
+without the thousands separator" ] && passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: names and hints"; }
+"$cli" --list "$lists/excel-style.csv" 2>/dev/null | cut -f 1 | grep -qx =Cannon && passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: ' dropped"; }
+"$cli" --json --list "$lists/lo-german.csv" 2>/dev/null | grep -qF '"error": {"input": "rea", "message": "Enter valid REA % > 0", "cell": "1.000", "hint": "a whole number is needed, without separators"}' &&
+  passes=$((passes + 1)) || { failures=$((failures + 1)); echo "FAIL: --json --list lo-german.csv"; }
+expect 1 "" "The weapon list is not UTF-8 text: line 4 is not. Save it as CSV UTF-8." --list "$lists/lo-default.csv"
 
 echo "$passes passed, $failures failed"
 [ "$failures" = 0 ]

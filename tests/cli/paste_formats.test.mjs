@@ -33,7 +33,8 @@ const NAMES = [...ORDINARY, ...HOSTILE];
 // one link left, and a harmless one.
 const EMAIL = /^(mailto:)?me@example\.com$/;
 
-const csvCell = (text) => `"${text.replaceAll('"', '""')}"`;
+// As the outputs write a name: one ' before = + - @ ', which the reader drops.
+const csvCell = (text) => `"${text.replace(/^[=+\-@']/, "'$&").replaceAll('"', '""')}"`;
 const list = 'name,baseRea,firingMode,fps,rea,at\n' +
   NAMES.map((name, k) => `${csvCell(name)},0.45,3,60,${20 + k},${k % 3 === 0 ? 5 : ''}\n`).join('');
 const run = (format) => execFileSync(cli, [format, '--list', '-'], { input: list, encoding: 'utf8' });

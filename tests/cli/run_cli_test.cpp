@@ -295,7 +295,7 @@ TEST(RunCli, WeaponLists) {
   const std::string list =
       "name,baseRea,firingMode,fps,rea\n"
       "\"A,\"\"b\"\"\",0.45,3,60,2\n"
-      "Bad\t\x1b[31m,0.45,3,0,2\n"
+      "Bad\t\x1b[31m,0.45,3,60.00,2\n"
       "C\tD,2,1,60,1\n";
   const auto reader = [&](const std::wstring& name) {
     return name == L"-" ? ListBytes{true, list} : ListBytes{};
@@ -305,7 +305,8 @@ TEST(RunCli, WeaponLists) {
     int exitCode;
     std::string out;
   };
-  const std::string stderrText = "line 3 (Bad  [31m): Enter valid FPS > 0\n";
+  const std::string stderrText =
+      "line 3 (Bad  [31m): fps \"60.00\": Enter valid FPS > 0 (a whole number is needed)\n";
   const Case cases[] = {
       {{L"--list", L"-"}, 1, "NAME\tREA\tBPS\tFRAMES\nA,\"b\"\t0\t6.667\t9\nC D\t0\t0.000\t\n"},
       {{L"--csv", L"--list", L"-"},
@@ -315,7 +316,8 @@ TEST(RunCli, WeaponLists) {
        1,
        "[\n{\"line\": 2, \"name\": \"A,\\\"b\\\"\", \"rows\": [{\"rea\": 0, \"bps\": 6.667, "
        "\"frames\": 9}]},\n{\"line\": 3, \"name\": \"Bad\\u0009\\u001b[31m\", \"error\": "
-       "{\"input\": \"fps\", \"message\": \"Enter valid FPS > 0\"}},\n{\"line\": 4, \"name\": "
+       "{\"input\": \"fps\", \"message\": \"Enter valid FPS > 0\", \"cell\": \"60.00\", "
+       "\"hint\": \"a whole number is needed\"}},\n{\"line\": 4, \"name\": "
        "\"C\\u0009D\", \"rows\": [{\"rea\": 0, \"bps\": 0.000, \"frames\": null}]}\n]\n"},
   };
   for (const auto& c : cases) {

@@ -1,13 +1,14 @@
 // Tables in the chosen format are reacalc-cli's bytes; setups leave as a
 // weapon list and come back the same, and a bad file or a failing storage
 // leaves them as they were.
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 
 import { expect, openPage, test } from './page_support.mjs';
 
-const cli = (args) => execFileSync(fileURLToPath(new URL('../../build/linux/reacalc-cli', import.meta.url)), args);
+const CLI = fileURLToPath(new URL('../../build/linux/reacalc-cli', import.meta.url));
+const cli = (args) => execFileSync(CLI, args);
 const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare'];
 const link = (texts) => `/?${new URLSearchParams(FIELDS.map((name, i) => [name, texts[i]])
   .filter(([, t], i) => i < 4 || t !== ''))}`;
@@ -79,12 +80,27 @@ test('an import: failures listed, a name twice, the limit, on top of what was ke
   await importFile(page, `${HEADER}Rifle,0.45,3,60,81,,\nShotgun,0.45,3,0,81,,\n,1,1,1,1\n` +
     'kept 5,1,1,60,81,,\nRifle,0.5,3,60,81,,\nA,1,1,1,1\nB,1,1,1,1\nC,1,1,1,1\n');
   await expect(page.getByRole('alert')).toHaveText('Lines not imported:\nline 2 (Rifle): replaced by line 6\n' +
-    'line 3 (Shotgun): Enter valid FPS > 0\nline 4: Enter a setup name of 1 to 40 characters.\n' +
+    'line 3 (Shotgun): fps "0": Enter valid FPS > 0\nline 4: Enter a setup name of 1 to 40 characters.\n' +
     'line 9 (C): over the limit of 50 saved setups', { useInnerText: true });
   await expect(page.locator('#notice')).toHaveText('4 setups imported');
   const shown = await names(page).allTextContents();
   expect(shown.slice(0, 6)).toEqual(['kept 5', 'Rifle', 'A', 'B', 'kept 0', 'kept 1']);
   expect(shown).toHaveLength(50);
+});
+
+test('lists that LibreOffice wrote: the CLI\'s words in the alert, a decimal comma saved with the point', async ({ page }) => {
+  await openPage(page);
+  for (const file of ['lo-german.csv', 'lo-unicode.txt']) {
+    const path = fileURLToPath(new URL(`../answers/lists/${file}`, import.meta.url));
+    const { stderr } = spawnSync(CLI, ['--list', path], { encoding: 'utf8' });
+    await page.getByLabel('Import setups').setInputFiles(path);
+    await expect(page.getByRole('alert')).toHaveText(`Lines not imported:\n${stderr.trimEnd()}`, { useInnerText: true });
+    await expect(page.locator('#notice')).toHaveText('4 setups imported');
+    const setups = JSON.parse(await stored(page)).setups;
+    expect(setups.map(({ name, fields }) => [name, fields.baseRea, fields.compare]), file).toEqual([
+      ['Rifle', '0.45', ''], ['Shotgun, "pump"', '1.2', '120,144'], ['Flammenwerfer Ä ö ß é 武器', '2', '120'],
+      ['Comma typed', '0.45', '']]);
+  }
 });
 
 test('a file that is no weapon list, or a storage that fails, leaves the setups as they were', async ({ page }) => {
@@ -94,7 +110,8 @@ test('a file that is no weapon list, or a storage that fails, leaves the setups 
   const before = await stored(page);
   for (const [file, alert] of [
     [Buffer.from(`${HEADER}R\xE9,1,1,1,1\n`, 'latin1'), 'The weapon list is not UTF-8 text: line 2 is not. Save it as CSV UTF-8.'],
-    ['name,baseRea,firingMode,rea\nx,1,1,1\n', 'The weapon list has no column fps: its first line must name the columns name, baseRea, firingMode, fps and rea.'],
+    ['name,baseRea,firingMode,rea\nx,1,1,1\n', 'The weapon list has no column fps: its first line must name the columns name, baseRea, ' +
+      'firingMode, fps and rea, separated by commas, semicolons or TABs. It reads "name,baseRea,firingMode,rea".'],
     [Buffer.from([0, 1, 2, 255, 34, 10, 13]), /^The weapon list /],
   ]) {
     await importFile(page, file);

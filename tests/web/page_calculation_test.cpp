@@ -158,12 +158,15 @@ TEST(PageList, SetupsFailuresAndRefusals) {
                 "0.45,\"120,144\",x\r\n\r\nS,81,0,3,0.45\n,1,1,1,1\n",
        R"({"setups": [{"line": 2, "name": "<b>\"R\"", "fields": {"baseRea": " 0.45", )"
        R"("firingMode": "3", "fps": "6０", "rea": "81", "at": "", "compare": "120,144"}}], )"
-       R"("failures": [{"line": 4, "name": "S", "message": "Enter valid FPS > 0"}, )"
-       R"({"line": 5, "name": null, "message": "Enter a setup name of 1 to 40 characters."}], )"
+       R"("failures": [{"line": 4, "name": "S", "message": "Enter valid FPS > 0", )"
+       R"("text": "line 4 (S): fps \"0\": Enter valid FPS > 0"}, )"
+       R"({"line": 5, "name": null, "message": "Enter a setup name of 1 to 40 characters.", )"
+       R"("text": "line 5: Enter a setup name of 1 to 40 characters."}], )"
        R"("failureCount": 2})"},
       {"name,baseRea,fps,rea\n",
        R"({"error": "The weapon list has no column firingMode: its )"
-       R"(first line must name the columns name, baseRea, firingMode, fps and rea."})"},
+       R"(first line must name the columns name, baseRea, firingMode, fps and rea, separated by )"
+       R"(commas, semicolons or TABs. It reads \"name,baseRea,fps,rea\"."})"},
   };
   for (const auto& c : cases) EXPECT_EQ(ReadPageList(c.file), c.answer);
   std::string many = "name,baseRea,firingMode,fps,rea\n";
