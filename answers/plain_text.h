@@ -26,3 +26,12 @@
   return k + 1 < utf8.size() && static_cast<unsigned char>(utf8[k]) == 0xC2 &&
          static_cast<unsigned char>(utf8[k + 1]) <= 0x9F;
 }
+
+// The white space JavaScript's trim() removes (its WhiteSpace and
+// LineTerminator characters), so a name reads the same here as in the
+// page's "Setup name:" field.
+[[nodiscard]] constexpr bool IsTrimmed(char32_t c) noexcept {
+  return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+         c == 0x3000 || c == 0xFEFF;
+}
