@@ -110,11 +110,17 @@ function calculate() {
   const svg = answer.slice(standingEnd + 1);
   showChart(svg);
   showTimeline(texts[4] === '' ? '' : calculateInCore(texts, ANSWER.timeline));
-  // Replacing the history entry costs milliseconds, so only when it changes.
   const query = shareQuery(texts);
-  if (query !== location.search) history.replaceState(null, '', query);
+  if (query !== location.search) requestAnimationFrame(() => setTimeout(() => showLink(query)));
   if (!shown) for (const button of carryButtons) button.disabled = false;
   shown = { texts, svg, query };
+}
+
+// The share link goes into the address once the answer is drawn: a history
+// entry's first replacement waits on the browser (up to 15 ms here, under
+// load), and the rows need not. A later Calculate's link wins.
+function showLink(query) {
+  if (query === shown?.query && query !== location.search) history.replaceState(null, '', query);
 }
 
 // The share link's query, with the optional answers only when asked.
@@ -289,14 +295,16 @@ if (FIELDS.some((name) => shared.has(name))) {
   });
   calculate();
 }
-// The engine compiles the core's functions on their first call: make that
-// call once with the default texts before ready (a share link's Calculate
-// has made it), so a click at the moment of ready does not pay for it.
-if (!shown) calculateInCore(inputs.map((input) => input.defaultValue));
 form.querySelector('button').disabled = false;
 document.documentElement.dataset.ready = 'true';
 
-extras = Promise.all([import('./carry.js'), import('./setups.js'), import('./lists.js')])
+// Once ready, in tasks of their own, before a person's first click can come:
+// the engine compiles the core's functions on their first call, so make that
+// call once with the default texts (a share link's Calculate has made it);
+// then the optional modules. Before ready they held it back by 10 to 25 ms.
+if (!shown) setTimeout(() => calculateInCore(inputs.map((input) => input.defaultValue)));
+extras = new Promise((resolve) => setTimeout(resolve))
+  .then(() => Promise.all([import('./carry.js'), import('./setups.js'), import('./lists.js')]))
   .then((modules) => Object.assign({}, ...modules));
 extras.then(({ readSetups }) => showSetups(readSetups(FIELDS)));
 

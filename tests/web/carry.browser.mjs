@@ -4,7 +4,7 @@ import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 
-import { DEFAULT_ROWS, calculateButton, expect, openPage, readPage, test } from './page_support.mjs';
+import { DEFAULT_ROWS, calculateButton, expect, openPage, readPage, shownUrl, test } from './page_support.mjs';
 
 // Built by scripts/test-web beside the page.
 const cli = (args) => execFileSync(fileURLToPath(new URL('../../build/linux/reacalc-cli', import.meta.url)), args);
@@ -43,7 +43,7 @@ test.describe('carried out', () => {
       const [, , width, height] = /viewBox="([^"]*)"/.exec(svg)[1].split(' ').map(Number);
       expect([png.readUInt32BE(16), png.readUInt32BE(20)]).toEqual([2 * width, 2 * height]);
       await button(page, 'Copy link').click();
-      expect(await clipboard(page)).toBe(page.url());
+      expect(await clipboard(page)).toBe(await shownUrl(page));
     }
   });
 

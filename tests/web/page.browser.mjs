@@ -4,7 +4,7 @@
 // page error (page_support.mjs).
 import {
   DEFAULT_ROWS, DEFAULTS, LABELS, PARAMS, calculateButton, chartOf, expect, fields, fillFields,
-  modelAnswer, openPage, readPage, shareLink, test,
+  modelAnswer, openPage, readPage, shareLink, shownUrl, test,
 } from './page_support.mjs';
 
 const MESSAGES = ['Enter valid baseRea > 0', 'Enter valid firingMode > 0', 'Enter valid FPS > 0',
@@ -67,7 +67,7 @@ test.describe('Calculate', () => {
     await openPage(page);
     await calculateButton(page).click();
     await expectRows(page, DEFAULT_ROWS);
-    const url = page.url();
+    const url = await shownUrl(page);
     const chart = await page.locator('#chart').innerHTML();
     for (const [i, field] of fields(page).entries()) {
       await field.fill('nope');
@@ -75,7 +75,7 @@ test.describe('Calculate', () => {
       await expect(alert(page)).toHaveText(MESSAGES[i]);
       await expectRows(page, DEFAULT_ROWS);
       expect(await page.locator('#chart').innerHTML()).toBe(chart);
-      expect(page.url()).toBe(url);
+      expect(await shownUrl(page)).toBe(url);
       await field.fill(DEFAULTS[i]);
     }
     await fields(page)[2].fill('120');
@@ -127,7 +127,7 @@ test.describe('63 units a field', () => {
       if (shows === 'rows') {
         await expect(alert(page)).toHaveText('');
         await expectRows(page, DEFAULT_ROWS);
-        const params = new URL(page.url()).searchParams;
+        const params = new URL(await shownUrl(page)).searchParams;
         expect(PARAMS.map((name) => params.get(name))).toEqual(cut);
       } else {
         await expect(alert(page)).toHaveText(shows);
@@ -179,10 +179,10 @@ test.describe('share links', () => {
     await fillFields(page, texts);
     await calculateButton(page).click();
     await expectRows(page, DEFAULT_ROWS);
-    const params = new URL(page.url()).searchParams;
+    const params = new URL(await shownUrl(page)).searchParams;
     expect(PARAMS.map((name) => params.get(name))).toEqual(texts);
     const other = await context.newPage();
-    await openPage(other, page.url());
+    await openPage(other, await shownUrl(page));
     for (const [i, field] of fields(other).entries()) await expect(field).toHaveValue(texts[i]);
     await expectRows(other, DEFAULT_ROWS);
     await other.close();

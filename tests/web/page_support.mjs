@@ -64,14 +64,20 @@ export const shareLink = (texts) =>
  * fields named by `params`, the link's query, the table's headers, the row in
  * effect, the status, and the chart's marker and series.
  */
+// The page writes the share link into the address after the frame that
+// draws the answer: the next frame and a task later, it is there.
+/** The address once the last Calculate's share link is in it. */
+export const shownUrl = (page) => page.evaluate(() => new Promise((resolve) =>
+  requestAnimationFrame(() => setTimeout(() => resolve(location.href)))));
+
 export function readPage(page, params = PARAMS) {
-  return page.locator('main').evaluate((main, params) => ({
+  return page.locator('main').evaluate(async (main, params) => ({
+    search: await new Promise((resolve) => requestAnimationFrame(() => setTimeout(() => resolve(location.search)))),
     rows: [...main.querySelectorAll('tbody tr')].map((tr) => [...tr.cells].map((td) => td.textContent)),
     message: main.querySelector('[role=alert]').textContent,
     chart: [...main.querySelectorAll('#chart g.row')].map((g) =>
       [g.getAttribute('data-rea'), g.getAttribute('data-bps'), g.querySelector('title')?.textContent]),
     values: params.map((id) => main.querySelector(`#${id}`).value),
-    search: location.search,
     headers: [...main.querySelectorAll('thead th')].map((th) => th.textContent),
     current: [...main.querySelectorAll('tbody tr')].findIndex((tr) => tr.getAttribute('aria-current') === 'true'),
     currentCount: main.querySelectorAll('[aria-current]').length,
