@@ -105,23 +105,26 @@ void AppendJsonErrorMember(std::string& out, std::string_view input, std::string
   out += '}';
 }
 
-void AppendJsonListAnswer(std::string& out, const WeaponLine& line, std::string_view name,
-                          const SetupAnswer& answer) {
+void AppendJsonLineStart(std::string& out, const WeaponLine& line,
+                         const std::optional<std::string>& name) {
   out += "{\"line\": " + std::to_string(line.line) + ", \"name\": ";
-  AppendJsonString(out, name);
+  if (name) {
+    AppendJsonString(out, *name);
+  } else {
+    out += "null";
+  }
   out += ", ";
+}
+
+void AppendJsonListAnswer(std::string& out, const WeaponLine& line, const std::string& name,
+                          const SetupAnswer& answer) {
+  AppendJsonLineStart(out, line, name);
   AppendJsonAnswerMembers(out, answer);
   out += '}';
 }
 
 void AppendJsonListFailure(std::string& out, const WeaponLine& line, const WeaponError& error) {
-  out += "{\"line\": " + std::to_string(line.line) + ", \"name\": ";
-  if (error.name) {
-    AppendJsonString(out, *error.name);
-  } else {
-    out += "null";
-  }
-  out += ", ";
+  AppendJsonLineStart(out, line, error.name);
   // An input's failure quotes its cell, exactly as in the file.
   AppendJsonErrorMember(out, error.input, error.message,
                         error.name ? std::optional<std::string_view>(error.cell) : std::nullopt,

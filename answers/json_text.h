@@ -40,7 +40,11 @@ void AppendJsonErrorMember(std::string& out, std::string_view input, std::string
 // {"input": "fps", "message": ..., "cell": "60.00", "hint": ...}} ("hint"
 // only where there is one), or {"line": 6, "name": null, "error": {"input":
 // "name", "message": ...}} when the name is what fails.
-void AppendJsonListAnswer(std::string& out, const WeaponLine& line, std::string_view name,
+// The start of a list line's object, up to the members after the name:
+// {"line": 5, "name": "Shotgun", (null when the name is what fails).
+void AppendJsonLineStart(std::string& out, const WeaponLine& line,
+                         const std::optional<std::string>& name);
+void AppendJsonListAnswer(std::string& out, const WeaponLine& line, const std::string& name,
                           const SetupAnswer& answer);
 void AppendJsonListFailure(std::string& out, const WeaponLine& line, const WeaponError& error);
 

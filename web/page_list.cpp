@@ -15,9 +15,8 @@ void AppendMember(std::string& out, std::string_view key, std::string_view text)
 }
 
 void AppendSetup(std::string& out, const WeaponLine& line, const Weapon& weapon) {
-  out += "{\"line\": " + std::to_string(line.line) + ", ";
-  AppendMember(out, "name", weapon.name);
-  out += ", \"fields\": {";
+  AppendJsonLineStart(out, line, weapon.name);
+  out += "\"fields\": {";
   for (int k = 0; k < kSetupInputs; ++k) {
     if (k > 0) out += ", ";
     // A decimal comma is saved as the point, so the setup calculates as read.
@@ -28,13 +27,7 @@ void AppendSetup(std::string& out, const WeaponLine& line, const Weapon& weapon)
 }
 
 void AppendFailure(std::string& out, const WeaponLine& line, const WeaponError& error) {
-  out += "{\"line\": " + std::to_string(line.line) + ", \"name\": ";
-  if (error.name) {
-    AppendJsonString(out, *error.name);
-  } else {
-    out += "null";
-  }
-  out += ", ";
+  AppendJsonLineStart(out, line, error.name);
   AppendMember(out, "message", error.message);
   out += ", ";
   AppendMember(out, "text", WeaponFailureText(line, error));
