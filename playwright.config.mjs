@@ -5,8 +5,8 @@ import { existsSync } from 'node:fs';
 import { defineConfig } from '@playwright/test';
 
 const site = new URL('./build/web/', import.meta.url);
-if (!existsSync(new URL('index.html', site)) || !existsSync(new URL('reacalc.js', site))) {
-  throw new Error('build/web/index.html or reacalc.js is missing: build the page first with ' +
+if (!existsSync(new URL('index.html', site)) || !existsSync(new URL('app.js', site))) {
+  throw new Error('build/web/index.html or app.js is missing: build the page first with ' +
     '"cmake --preset web && cmake --build --preset web"');
 }
 

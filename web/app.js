@@ -1,7 +1,12 @@
 // The page: the six fields go to the core exactly as typed, and its answer
 // fills the table, the standing and the chart, or names the first bad input.
 // What a Calculate showed can then be copied, downloaded or kept as a setup.
-import createReacalc from './reacalc.js';
+//
+// The build puts the core's loader (core_loader.js, with the module's bytes
+// in it) before this file, so the page runs one module script, fetched
+// with the style sheet: a second file for the core arrived after the style
+// sheet, and Chromium then laid out and painted the page before the
+// scripts could run; ready came a render pass later.
 
 const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare'];
 const OPTIONAL = new Set(['at', 'compare']); // empty: that answer is off
@@ -23,7 +28,20 @@ const tableFormat = document.getElementById('table-format');
 const exportButton = document.getElementById('export-setups');
 const importInput = document.getElementById('import-setups');
 
-const core = await createReacalc();
+// Browsers that refuse to compile a module this size on the main thread
+// (before 2023, Chromium's limit was 4 KB) compile it in the background.
+async function loadCore() {
+  let module;
+  try {
+    module = compileCore();
+  } catch (error) {
+    if (!(error instanceof RangeError)) throw error;
+    module = await WebAssembly.compile(decodeCore(CORE));
+  }
+  return instantiateCore(module);
+}
+
+const core = await loadCore();
 
 // What the last successful Calculate showed: its six texts and its chart.
 let shown = null;

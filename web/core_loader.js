@@ -1,4 +1,4 @@
-// The core's loader, one source for the page (web/reacalc.js) and the npm
+// The core's loader, one source for the page (web/app.js) and the npm
 // package (package/api.js): embed_wasm.py puts it before each one's own code
 // and writes the module's bytes into CORE. A plain script, neither import nor
 // export, so the package's ES module and CommonJS file both carry it.

@@ -2,7 +2,7 @@
 """Writes a script with a WebAssembly module in it: the parts, in order, put
 together, with the module written in place of the one placeholder (in
 core_loader.js, the loader the page and the npm package share). The page's
-reacalc.js and the package's ES module and CommonJS file are each made so.
+app.js and the package's ES module and CommonJS file are each made so.
 
 The module is written as text that decodes synchronously and gzips to about
 the module's own size: each byte value is one character, or two for the

@@ -19,7 +19,7 @@ const root = fileURLToPath(new URL('../../', import.meta.url));
 const SITE = `${root}build/web`;
 const FLOOR = `${root}build/web-floor`;
 // What a first visit loads (the worker's install comes after ready).
-const SITE_FILES = ['index.html', 'app.js', 'carry.js', 'setups.js', 'lists.js', 'style.css', 'icon.svg', 'reacalc.js'];
+const SITE_FILES = ['index.html', 'app.js', 'carry.js', 'setups.js', 'lists.js', 'style.css', 'icon.svg'];
 const FLOOR_FILES = ['index.html', 'floor.js', 'style.css', 'icon.svg'];
 
 const bytes = (dir, files) => files.reduce((sum, f) => sum + statSync(`${dir}/${f}`).size, 0);

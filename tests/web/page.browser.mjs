@@ -228,7 +228,7 @@ test.describe('nothing but the page', () => {
     expect(urls.length).toBeGreaterThan(0);
     for (const url of urls) expect(url.startsWith(baseURL), url).toBe(true);
     expect(urls.map((u) => new URL(u).pathname)).toEqual(expect.arrayContaining(
-      ['/', '/app.js', '/style.css', '/reacalc.js']));
+      ['/', '/app.js', '/style.css']));
   });
 
   test('the page carries its policy, and markup in a link stays text', async ({ page }) => {
