@@ -3,10 +3,9 @@
 // What a Calculate showed can then be copied, downloaded or kept as a setup.
 //
 // The build puts the core's loader (core_loader.js, with the module's bytes
-// in it) before this file, so the page runs one module script, fetched
-// with the style sheet: a second file for the core arrived after the style
-// sheet, and Chromium then laid out and painted the page before the
-// scripts could run; ready came a render pass later.
+// in it) before this file: one module script, one response, one compile.
+// Chromium often hands scripts over only after its first paint, and with the
+// core in a file of its own the page then waited for that file too.
 
 const FIELDS = ['baseRea', 'firingMode', 'fps', 'rea', 'at', 'compare'];
 const OPTIONAL = new Set(['at', 'compare']); // empty: that answer is off
